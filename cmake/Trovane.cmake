@@ -1,0 +1,45 @@
+# Shared build helpers.
+
+# trovane_add_plugin(<Name> SOURCES ... [LIBS ...])
+# A run-time loaded module "<Name>.so" written next to the Trovane executable.
+# -Bsymbolic keeps the module's calls to its own exports inside the module even
+# when the loading program exports the same names.
+function(trovane_add_plugin name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} MODULE ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".so")
+    target_link_libraries(${name} PRIVATE trovane_sdk ${ARG_LIBS})
+    target_link_options(${name} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+    set_property(GLOBAL APPEND PROPERTY TROVANE_PLUGINS ${name})
+endfunction()
+
+# trovane_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [NEEDS_PLUGINS])
+# A GoogleTest executable; each test case becomes a CTest test with a time limit.
+function(trovane_add_test name)
+    cmake_parse_arguments(ARG "NEEDS_PLUGINS" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    if(NOT ARG_LABELS)
+        set(ARG_LABELS unit)
+    endif()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    target_compile_definitions(${name} PRIVATE
+        TROVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        TROVANE_BINARY_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+    if(ARG_NEEDS_PLUGINS)
+        add_dependencies(${name} trovane_all_plugins)
+    endif()
+    gtest_discover_tests(${name}
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+endfunction()
+
+# trovane_add_benchmark(<name> SOURCES ... [LIBS ...])
+function(trovane_add_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+    target_compile_definitions(${name} PRIVATE TROVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+endfunction()

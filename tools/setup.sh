@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need
+# (only those missing), then configures and builds.
+#   tools/setup.sh [preset]      preset: default (Release) or asan
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+preset="${1:-default}"
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  libsdl2-dev libgl-dev libglu1-mesa-dev
+  libjpeg62-turbo-dev libjpeg-turbo-progs libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
+  xvfb xauth x11-utils xdotool imagemagick
+  clang libclang-rt-14-dev clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+cd "$here"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
