@@ -1,0 +1,188 @@
+#include "tests/world/ProcessRun.h"
+#include "world/StationRandom.h"
+#include "world/Structure.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace trovane {
+namespace {
+
+constexpr int kTimeoutSeconds = 60;
+
+const std::string kTool = std::string(TROVANE_BINARY_DIR) + "/trovane-map";
+
+testing::ProcessResult runTool(const std::vector<std::string>& arguments) {
+    testing::ProcessResult result = testing::runProcess(kTool, arguments, kTimeoutSeconds);
+    EXPECT_FALSE(result.timedOut);
+    return result;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        out.push_back(line);
+    }
+    return out;
+}
+
+std::string cellString(const CellMap& cells) {
+    std::string s;
+    for (const CellCode c : cells) {
+        s.push_back(char(c));
+    }
+    return s;
+}
+
+std::string triple(CellPosition p) {
+    return "[" + std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.z) + "]";
+}
+
+// Vertices of every room, counted from the cell codes alone: 24 for a wall with an opening, 6 for
+// a closed one.
+std::size_t expectedVertices(const CellMap& cells) {
+    const auto room = [&](int x, int y, int z) {
+        return insideStation(x, y, z) && cells[std::size_t(cellIndex(x, y, z))] != kCellEmpty;
+    };
+    std::size_t total = 0;
+    for (int x = 0; x < 8; ++x) {
+        for (int y = 0; y < 8; ++y) {
+            for (int z = 0; z < 8; ++z) {
+                const CellCode code = cells[std::size_t(cellIndex(x, y, z))];
+                if (code == kCellEmpty) {
+                    continue;
+                }
+                const bool outward = code == kCellStart || code == kCellEnd;
+                const int d[6][3] = {{-1, 0, 0}, {1, 0, 0},  {0, -1, 0},
+                                     {0, 1, 0},  {0, 0, -1}, {0, 0, 1}};
+                for (const auto& s : d) {
+                    const bool boundary = !insideStation(x + s[0], y + s[1], z + s[2]);
+                    const bool open = room(x + s[0], y + s[1], z + s[2]) || (outward && boundary);
+                    total += open ? 24 : 6;
+                }
+            }
+        }
+    }
+    return total;
+}
+
+std::vector<Structure> firstStations(int count) {
+    StationRandomScope sequence;
+    std::vector<Structure> stations;
+    for (int i = 0; i < count; ++i) {
+        stations.emplace_back(nullptr);
+    }
+    return stations;
+}
+
+TEST(StationMapTool, JsonModePrintsOneObjectPerLineAndNothingElse) {
+    const testing::ProcessResult run = runTool({"--json", "6"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 6u);
+    ASSERT_EQ(run.out.back(), '\n');
+
+    const std::regex shape(
+        R"re(\{"station":(\d+),"failed_attempts":(\d+),"cells":"([#.SET]{512})",)re"
+        R"re("start":(\[\d,\d,\d\]),"end":(\[\d,\d,\d\]),"path":\[(.*)\],)re"
+        R"re("leaves":(\d+),"inner_nodes":(\d+),"root_id":(\d+),)re"
+        R"re("vertices":(\d+)\})re");
+    const std::vector<Structure> expected = firstStations(6);
+    int failed = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(out[i], m, shape)) << out[i];
+        const Structure& s = expected[i];
+        EXPECT_EQ(std::stoi(m[1]), int(i) + 1);
+        EXPECT_EQ(std::stoi(m[2]), s.failedAttempts());
+        EXPECT_EQ(m[3].str(), cellString(s.cells));
+        EXPECT_EQ(m[4].str(), triple(s.start()));
+        EXPECT_EQ(m[5].str(), triple(s.end()));
+        std::string path;
+        for (const CellPosition p : s.path()) {
+            path += (path.empty() ? "" : ",") + triple(p);
+        }
+        EXPECT_EQ(m[6].str(), path);
+        int rooms = 0;
+        for (const CellCode c : s.cells) {
+            rooms += c != kCellEmpty ? 1 : 0;
+        }
+        EXPECT_EQ(std::stoi(m[7]), rooms);
+        EXPECT_EQ(std::stoi(m[8]), rooms - 1);
+        EXPECT_EQ(std::stoi(m[9]), 2 * rooms - 2);
+        EXPECT_EQ(std::stoul(m[10]), expectedVertices(s.cells));
+        failed += s.failedAttempts();
+    }
+    EXPECT_GT(failed, 0); // the generator retried, yet no "." reached the output
+}
+
+TEST(StationMapTool, ReadableModeShowsLayersPerXOfRowsPerY) {
+    const testing::ProcessResult run = runTool({"2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<Structure> expected = firstStations(2);
+    const std::vector<std::string> out = lines(run.out);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const Structure& s = expected[i];
+        ASSERT_LT(at, out.size());
+        EXPECT_EQ(out[at++].rfind("station " + std::to_string(i + 1) + " (", 0), 0u);
+        const std::string cells = cellString(s.cells);
+        for (int x = 0; x < 8; ++x) {
+            ASSERT_LT(at + 8, out.size());
+            EXPECT_EQ(out[at++], "x = " + std::to_string(x));
+            for (int y = 0; y < 8; ++y) {
+                EXPECT_EQ(out[at++], cells.substr(std::size_t(cellIndex(x, y, 0)), 8));
+            }
+        }
+        const CellPosition st = s.start();
+        const CellPosition en = s.end();
+        EXPECT_EQ(out[at++], "start (" + std::to_string(st.x) + ", " + std::to_string(st.y) + ", " +
+                                 std::to_string(st.z) + ")");
+        EXPECT_EQ(out[at++], "end (" + std::to_string(en.x) + ", " + std::to_string(en.y) + ", " +
+                                 std::to_string(en.z) + ")");
+        EXPECT_EQ(out[at++].rfind("path (" + std::to_string(s.path().size()) + " rooms)", 0), 0u);
+        EXPECT_EQ(out[at++].rfind("tree: ", 0), 0u);
+        EXPECT_EQ(out[at++], "");
+    }
+    EXPECT_EQ(at, out.size());
+}
+
+TEST(StationMapTool, WithoutArgumentsPrintsTheFirstStation) {
+    const testing::ProcessResult run = runTool({});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("station 1 (2 failed attempts)\n", 0), 0u);
+    EXPECT_EQ(run.out.find("station 2"), std::string::npos);
+}
+
+TEST(StationMapTool, HelpPrintsUsage) {
+    const testing::ProcessResult run = runTool({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.rfind("usage: trovane-map", 0), 0u);
+}
+
+TEST(StationMapTool, BadArgumentsGiveOneLineAndExitCode2) {
+    const std::vector<std::vector<std::string>> cases{
+        {"abc"},          {"0"},  {"-3"},  {"100001"},       {"99999999999999999999"},
+        {"12x"},          {""},   {"+5"},  {"--frobnicate"}, {"3", "4"},
+        {"--json", "-1"}, {" 7"}, {"1e3"},
+    };
+    for (const auto& arguments : cases) {
+        const testing::ProcessResult run = runTool(arguments);
+        SCOPED_TRACE(arguments.back());
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        ASSERT_FALSE(run.err.empty());
+        EXPECT_EQ(run.err.rfind("trovane-map: ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "more than one line: " << run.err;
+    }
+}
+
+} // namespace
+} // namespace trovane
