@@ -6,7 +6,10 @@
 
 class IniParser : public plugin::Object {
 public:
-    // Reads the text up to its first NUL; length is not used. Always true.
+    // Adds the entries of text, read up to its first NUL and, when length is
+    // positive, no further than length characters (so a buffer without a NUL
+    // is read safely); a length of 0 or less is not used. A null text is empty.
+    // Always true.
     virtual bool Parse(const char* text, int length) = 0;
     // The stored value, owned by the parser, or null when name is null or absent.
     virtual const char* GetString(const char* name) = 0;

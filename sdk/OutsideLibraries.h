@@ -9,6 +9,8 @@
 // (but terminated) text.
 class FileReader : public plugin::Object {
 public:
+    // The mode is 0. False when the file cannot be read; the stand-in library
+    // then leaves errno telling why.
     virtual bool Open(const char* fileName, int mode) = 0;
     virtual unsigned int GetSize() = 0;
     virtual const char* GetData() = 0;

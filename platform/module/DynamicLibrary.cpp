@@ -1,0 +1,79 @@
+#include "platform/module/DynamicLibrary.h"
+
+#include "platform/module/ModuleSearch.h"
+
+#include <dlfcn.h>
+#include <utility>
+
+namespace trovane::platform {
+
+namespace {
+
+std::string takeLoaderError(const char* fallback) {
+    const char* text = ::dlerror();
+    return text != nullptr ? std::string(text) : std::string(fallback);
+}
+
+} // namespace
+
+DynamicLibrary::~DynamicLibrary() {
+    close();
+}
+
+DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
+    : handle(std::exchange(other.handle, nullptr)), loadedPath(std::move(other.loadedPath)),
+      lastError(std::move(other.lastError)) {}
+
+DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept {
+    if (this != &other) {
+        close();
+        handle = std::exchange(other.handle, nullptr);
+        loadedPath = std::move(other.loadedPath);
+        lastError = std::move(other.lastError);
+    }
+    return *this;
+}
+
+bool DynamicLibrary::open(const char* name) {
+    close();
+    lastError.clear();
+    if (name == nullptr || *name == '\0') {
+        lastError = "no library name given";
+        return false;
+    }
+    std::string path = locateModule(name);
+    ::dlerror();
+    handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        lastError = takeLoaderError("cannot be loaded");
+        return false;
+    }
+    loadedPath = std::move(path);
+    return true;
+}
+
+void DynamicLibrary::close() {
+    if (handle != nullptr) {
+        ::dlclose(handle);
+        handle = nullptr;
+    }
+    loadedPath.clear();
+}
+
+void* DynamicLibrary::symbol(const char* name) const {
+    if (handle == nullptr || name == nullptr) {
+        return nullptr;
+    }
+    return ::dlsym(handle, name);
+}
+
+bool DynamicLibrary::isLoaded(const std::string& path) {
+    void* probe = ::dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (probe == nullptr) {
+        return false;
+    }
+    ::dlclose(probe);
+    return true;
+}
+
+} // namespace trovane::platform

@@ -1,0 +1,48 @@
+// A library loaded at run time: load by name, look up an export, unload.
+// Our layer in place of LoadLibraryA, GetProcAddress and FreeLibrary.
+#pragma once
+
+#include <string>
+
+namespace trovane::platform {
+
+class DynamicLibrary {
+public:
+    DynamicLibrary() = default;
+    ~DynamicLibrary();
+    DynamicLibrary(DynamicLibrary&& other) noexcept;
+    DynamicLibrary& operator=(DynamicLibrary&& other) noexcept;
+    DynamicLibrary(const DynamicLibrary&) = delete;
+    DynamicLibrary& operator=(const DynamicLibrary&) = delete;
+
+    // Loads the library found by locateModule(name), binding every symbol now so
+    // that a missing one fails here rather than in a later call. Unloads what was
+    // loaded before. A null or empty name fails: the loader would otherwise hand
+    // back the running program itself. On failure error() says why.
+    bool open(const char* name);
+    void close();
+    bool isOpen() const { return handle != nullptr; }
+
+    // Address of an exported symbol, or null when the library has none by that name.
+    void* symbol(const char* name) const;
+
+    template <class Function>
+    Function function(const char* name) const {
+        return reinterpret_cast<Function>(symbol(name));
+    }
+
+    // Why the last open failed (the system loader's own text).
+    const std::string& error() const { return lastError; }
+    // The file the library was loaded from; empty when nothing is loaded.
+    const std::string& path() const { return loadedPath; }
+
+    // True when the file at path is currently loaded into this process.
+    static bool isLoaded(const std::string& path);
+
+private:
+    void* handle = nullptr;
+    std::string loadedPath;
+    std::string lastError;
+};
+
+} // namespace trovane::platform

@@ -1,0 +1,208 @@
+// The built Trovane, copied with chosen libraries into a fresh folder and run there.
+#include "app/KeyReference.h"
+#include "tests/app/support/ChildProcess.h"
+#include "tests/app/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace trovane {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// The key reference as the user must see it, byte for byte.
+const char* const kKeyReferenceText =
+    "keys:   use arrows to move\n"
+    "        look around with your mouse\n"
+    "        reflecting/sticky bombs thrown with left/right mouse button\n"
+    "        regenerate morvex by pressing mouse wheel\n"
+    "\n"
+    "        w,s  up/down\n"
+    "        F5     toggle fullscreen / windowed mode\n"
+    "        c      enable collision detection\n"
+    "        x      disable collision detection\n"
+    "        f      BSP sorting order front=>back\n"
+    "        b      BSP sorting order back=>front (default)\n"
+    "        z      enable z-buffer\n"
+    "        u      disable z-buffer\n"
+    "        l      wireframe mode\n"
+    "        t      textured triangle mode\n"
+    "        d      demo mode or the command-line switch '-demo'\n"
+    "        Space  pause demo\n"
+    "\n"
+    "see the file 'config.ini' to change the settings.\n";
+
+std::string expectedOutput() {
+    return std::string(kTitleLine) + "\n" + kKeyReferenceText;
+}
+
+// No display for the program: whatever follows start-up ends quickly without a window.
+std::vector<std::string> headlessEnvironment() {
+    std::vector<std::string> entries;
+    for (std::string& entry : test::currentEnvironment()) {
+        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("WAYLAND_DISPLAY=", 0) != 0 &&
+            entry.rfind("SDL_VIDEODRIVER=", 0) != 0) {
+            entries.push_back(std::move(entry));
+        }
+    }
+    entries.emplace_back("SDL_VIDEODRIVER=x11");
+    return entries;
+}
+
+std::string firstLine(const std::string& text) {
+    return text.substr(0, text.find('\n') + 1);
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    // Copies a built file into the run folder, optionally under another name.
+    void install(const char* file, const char* as = nullptr) {
+        const fs::path target = folder.path() / (as != nullptr ? as : file);
+        fs::copy_file(fs::path(TROVANE_BINARY_DIR) / file, target);
+        fs::permissions(target, fs::perms::owner_all);
+    }
+
+    void installProgram() {
+        install("Trovane");
+        install("Bastrel.so");
+        install("Lexmoor.so");
+    }
+
+    void writeConfig(const std::string& text) {
+        std::ofstream(folder.path() / "config.ini", std::ios::binary) << text;
+    }
+
+    void installShippedConfig() {
+        fs::copy_file(fs::path(TROVANE_SOURCE_DIR) / "config.ini", folder.path() / "config.ini");
+    }
+
+    // Runs the copied program; it must end by itself, without a crash or a
+    // sanitizer report.
+    test::ProcessOutcome run(const std::vector<std::string>& args = {}) {
+        test::ProcessOutcome outcome = test::runProcess(folder.path() / "Trovane", args,
+                                                        folder.path(), 60s, headlessEnvironment());
+        EXPECT_FALSE(outcome.timedOut);
+        EXPECT_TRUE(outcome.exited) << outcome.err;
+        EXPECT_EQ(outcome.err.find("Sanitizer"), std::string::npos) << outcome.err;
+        return outcome;
+    }
+
+    // Start-up went through to the application: the text came first and
+    // nothing was said about the settings or the two libraries.
+    static void expectStartedUp(const test::ProcessOutcome& outcome) {
+        EXPECT_EQ(outcome.out.substr(0, expectedOutput().size()), expectedOutput());
+        EXPECT_EQ(outcome.err.find("config.ini"), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find("Bastrel.dll"), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find("Lexmoor.dll"), std::string::npos) << outcome.err;
+    }
+
+    test::TempFolder folder;
+};
+
+using StartupOutput = StartupTest;
+using StartupConfigFile = StartupTest;
+using StartupLibraries = StartupTest;
+
+TEST_F(StartupOutput, ShippedSettingsStartWithTitleAndKeyReference) {
+    installProgram();
+    installShippedConfig();
+    expectStartedUp(run());
+}
+
+TEST_F(StartupOutput, OwnSettingsStartTheSameWay) {
+    installProgram();
+    writeConfig("[Program]\nStatistics = 0\nWidth = 640\nHeight = 480\nTitle = Quiet\n");
+    expectStartedUp(run());
+}
+
+TEST_F(StartupConfigFile, MissingFileIsReportedOnceAndDefaultsAreUsed) {
+    installProgram();
+    const test::ProcessOutcome outcome = run();
+    EXPECT_EQ(outcome.out.substr(0, expectedOutput().size()), expectedOutput());
+    EXPECT_EQ(
+        firstLine(outcome.err),
+        "config.ini: cannot open (No such file or directory); running on built-in defaults\n");
+    EXPECT_EQ(occurrences(outcome.err, "config.ini"), 1u) << outcome.err;
+}
+
+TEST_F(StartupConfigFile, FolderInsteadOfFileIsReportedWithItsReason) {
+    installProgram();
+    fs::create_directory(folder.path() / "config.ini");
+    const test::ProcessOutcome outcome = run();
+    EXPECT_EQ(firstLine(outcome.err),
+              "config.ini: cannot open (Is a directory); running on built-in defaults\n");
+}
+
+TEST_F(StartupConfigFile, EmptyFileIsReadWithoutComplaint) {
+    installProgram();
+    writeConfig("");
+    expectStartedUp(run());
+}
+
+// A library problem stops the program before the application exists: exactly
+// the text, one line naming the file and the reason, and exit code 1.
+TEST_F(StartupLibraries, MissingIniLibraryStopsWithItsReason) {
+    install("Trovane");
+    install("Bastrel.so");
+    installShippedConfig();
+    const test::ProcessOutcome outcome = run();
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.out, expectedOutput());
+    EXPECT_EQ(outcome.err.rfind("Lexmoor.dll: cannot load (", 0), 0u) << outcome.err;
+    EXPECT_NE(outcome.err.find("Lexmoor.so"), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.err, firstLine(outcome.err)) << "one line";
+}
+
+TEST_F(StartupLibraries, MissingFileReaderLibraryStopsWithItsReason) {
+    install("Trovane");
+    install("Lexmoor.so");
+    installShippedConfig();
+    const test::ProcessOutcome outcome = run();
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.out, expectedOutput());
+    EXPECT_EQ(outcome.err.rfind("Bastrel.dll: cannot load (", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.err, firstLine(outcome.err)) << "one line";
+}
+
+TEST_F(StartupLibraries, IniLibraryWithoutCreateInstanceStops) {
+    install("Trovane");
+    install("Bastrel.so");
+    install("TestNoCreateInstance.so", "Lexmoor.so");
+    installShippedConfig();
+    const test::ProcessOutcome outcome = run();
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.out, expectedOutput());
+    EXPECT_EQ(outcome.err, "Lexmoor.dll: does not export CreateInstance\n");
+}
+
+TEST_F(StartupLibraries, LibrariesThatCreateNothingStop) {
+    install("Trovane");
+    install("Bastrel.so");
+    install("Shadrel.so", "Lexmoor.so");
+    installShippedConfig();
+    const test::ProcessOutcome noParser = run();
+    EXPECT_EQ(noParser.exitCode, 1);
+    EXPECT_EQ(noParser.err, "Lexmoor.dll: creates no \"IniParser\"\n");
+
+    fs::remove(folder.path() / "Bastrel.so");
+    install("Shadrel.so", "Bastrel.so");
+    const test::ProcessOutcome noReader = run();
+    EXPECT_EQ(noReader.exitCode, 1);
+    EXPECT_EQ(noReader.err, "Bastrel.dll: creates no \"Default\"\n");
+}
+
+} // namespace
+} // namespace trovane
