@@ -1,0 +1,70 @@
+// The demo on top of the window: the camera, the generated station with its
+// BSP tree, the bombs, the input devices, the text font and the render
+// switches. Frames are drawn by RenderFrame (RenderFrame.cpp).
+#pragma once
+
+#include "app/Bomb.h"
+#include "app/FrameDrawing.h"
+#include "app/FrameUpdate.h"
+#include "app/GLWindow.h"
+#include "bsp/BspTree.h"
+#include "math/Matrix4.h"
+#include "math/SharedPtr.h"
+#include "math/Vector3.h"
+#include "sdk/InputDevices.h"
+#include "sdk/OwnedObject.h"
+#include "world/Structure.h"
+
+#include <vector>
+
+namespace trovane {
+
+class Application : public GLWindow {
+public:
+    // Generates the station (the structure member).
+    Application();
+    // Releases the input devices, then the bombs, the texture names, the
+    // tree share and the structure; the window and context close last.
+    ~Application() override;
+
+    // Keeps the viewport, then sets the projection (60 degrees vertical,
+    // near 0.01, far 50) and loads the viewing matrix.
+    void Resize(int width, int height) override;
+    void RenderFrame() override;
+    // Input devices, station tree, window and context, GL state, font,
+    // start position, station texture, projection, then shows the window.
+    // False, after one line on standard error, when no window could be made;
+    // a missing input library or texture only warns.
+    bool Init(const char* title, bool fullScreen, int width, int height) override;
+
+    // Flies the scripted circle: sets position's x and z from the clock and
+    // turns orientation further.
+    void DemoCamera(Matrix4& orientation);
+
+    bool demoMode = false;
+    bool showStatistics = false;
+    Vector3 position;
+    Structure structure;
+    SharedPtr<BspTree> tree;
+    std::vector<unsigned int> textures; // GL texture names; the first is the walls'
+    std::vector<SharedPtr<Bomb>> bombs;
+    // Null when the input library or its object is missing: every use checks.
+    plugin::Owned<Mouse> mouse;
+    plugin::Owned<Keyboard> keyboard;
+    unsigned int fontBase = 0; // first of 256 display lists of glyphs
+    bool zTest = false;
+    bool frontToBack = false;
+    bool collisionDetection = false;
+
+    // What the frame keeps from one frame to the next: the clock of the last
+    // frame, throw and probe, the status text, the draw list, the bomb cube.
+    FrameUpdate frameUpdate;
+    FrameDrawing frameDrawing;
+
+private:
+    void InitInput();
+    void InitGLState();
+    void InitFont();
+};
+
+} // namespace trovane

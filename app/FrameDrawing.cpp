@@ -1,0 +1,157 @@
+#include "app/FrameDrawing.h"
+
+#include "math/BombMesh.h"
+
+#include <GL/gl.h>
+
+#include <cstring>
+
+namespace trovane {
+namespace {
+
+// The overlay's coordinates span -1 to 1 across the view.
+constexpr float kCrossHalfSize = 0.03f;
+constexpr float kOverlayGrey = 0.5f;
+constexpr float kTextX = -0.95f;
+constexpr float kTextY = -0.95f;
+
+GLenum primitiveOf(PrimitiveKind kind) {
+    switch (kind) {
+    case PrimitiveKind::TriangleStrip:
+        return GL_TRIANGLE_STRIP;
+    case PrimitiveKind::TriangleFan:
+        return GL_TRIANGLE_FAN;
+    case PrimitiveKind::TriangleList:
+        break;
+    }
+    return GL_TRIANGLES;
+}
+
+// Attributes in this order: first texture coordinate, colour, normal,
+// position (moved by offset).
+void sendVertex(const Vertex& v, Vector3 offset) {
+    glTexCoord2f(v.tex0.s, v.tex0.t);
+    glColor4f(v.color.r, v.color.g, v.color.b, v.color.a);
+    glNormal3f(v.normal.x, v.normal.y, v.normal.z);
+    const Vector3 p = v.position + offset;
+    glVertex3f(p.x, p.y, p.z);
+}
+
+void sendVertices(const VertexList& vertices, const std::vector<std::uint32_t>& order,
+                  Vector3 offset) {
+    for (std::uint32_t k : order) {
+        if (k < vertices.size()) {
+            sendVertex(vertices[k], offset);
+        }
+    }
+}
+
+// Without a wall texture (it could not be loaded) the walls show their
+// colours alone.
+void bindWallTexture(const std::vector<unsigned int>& textures) {
+    if (textures.empty()) {
+        glDisable(GL_TEXTURE_2D);
+    } else {
+        glBindTexture(GL_TEXTURE_2D, textures.front());
+    }
+}
+
+void drawCross() {
+    glColor4f(kOverlayGrey, kOverlayGrey, kOverlayGrey, 1.0f);
+    glBegin(GL_LINES);
+    glVertex2f(-kCrossHalfSize, -kCrossHalfSize);
+    glVertex2f(kCrossHalfSize, kCrossHalfSize);
+    glVertex2f(-kCrossHalfSize, kCrossHalfSize);
+    glVertex2f(kCrossHalfSize, -kCrossHalfSize);
+    glEnd();
+}
+
+// One display list per byte, from the font's list base.
+void drawText(unsigned int fontBase, const char* text) {
+    if (fontBase == 0 || text == nullptr) {
+        return;
+    }
+    glListBase(fontBase);
+    glRasterPos2f(kTextX, kTextY);
+    glCallLists(static_cast<GLsizei>(std::strlen(text)), GL_UNSIGNED_BYTE, text);
+}
+
+} // namespace
+
+void FrameDrawing::begin() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+}
+
+void FrameDrawing::drawStation(const FrameView& view) const {
+    for (const SharedPtr<Mesh>& mesh : drawList_.meshes()) {
+        if (!mesh) {
+            continue;
+        }
+        bindWallTexture(view.textures);
+        const SharedPtr<VertexList> vertices = mesh->vertexList();
+        glBegin(primitiveOf(mesh->primitiveKind()));
+        sendVertices(*vertices, mesh->drawOrder(), Vector3());
+        glEnd();
+    }
+}
+
+void FrameDrawing::drawBombs(const std::vector<SharedPtr<Bomb>>& bombs) {
+    for (const SharedPtr<Bomb>& bomb : bombs) {
+        // A reflecting bomb whose flight is over is not drawn.
+        if (!bomb || (bomb->life <= 0.0f && bomb->reflecting)) {
+            continue;
+        }
+        glDisable(GL_TEXTURE_2D);
+        glBegin(GL_TRIANGLES);
+        if (!bombMesh_) {
+            bombMesh_ = makeBombMesh();
+            bombVertices_ = bombMesh_->vertexList();
+            bombOrder_ = bombMesh_->drawOrder();
+        }
+        sendVertices(*bombVertices_, bombOrder_, bomb->position);
+        glEnd();
+        glEnable(GL_TEXTURE_2D);
+    }
+}
+
+void FrameDrawing::drawOverlay(const FrameView& view) {
+    glPushAttrib(GL_LIST_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    if (view.zTest) {
+        glDisable(GL_DEPTH_TEST);
+    }
+    drawCross();
+    drawText(view.fontBase, view.statusText);
+    if (view.zTest) {
+        glEnable(GL_DEPTH_TEST);
+    }
+    glEnable(GL_BLEND);
+    glEnable(GL_TEXTURE_2D);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+}
+
+void FrameDrawing::draw(const FrameStep& step, const FrameView& view) {
+    // O's elements in storage order, then the eye moved to the origin.
+    glMultMatrixf(step.orientation.data());
+    glTranslatef(-view.position.x, -view.position.y, -view.position.z);
+    drawList_.update(view.tree, view.position, view.frontToBack, step.orderChanged,
+                     step.regenerated);
+    drawStation(view);
+    drawBombs(view.bombs);
+    glPopMatrix();
+    drawOverlay(view);
+}
+
+} // namespace trovane

@@ -1,0 +1,49 @@
+// The drawing half of a frame: the camera transform, the station's meshes in
+// BSP order with the wall texture, the bombs as small yellow cubes, and the
+// overlay of a grey cross and the status line. Needs the current GL context.
+#pragma once
+
+#include "app/Bomb.h"
+#include "app/DrawListCache.h"
+#include "app/FrameUpdate.h"
+#include "bsp/BspTree.h"
+#include "math/Mesh.h"
+#include "math/SharedPtr.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace trovane {
+
+// What the drawing half reads, besides the update's FrameStep.
+struct FrameView {
+    Vector3 position;
+    const SharedPtr<BspTree>& tree;
+    const std::vector<unsigned int>& textures; // the first is the walls'
+    const std::vector<SharedPtr<Bomb>>& bombs;
+    bool frontToBack = false;
+    bool zTest = false;
+    unsigned int fontBase = 0; // 0: no font, no text
+    const char* statusText = "";
+};
+
+class FrameDrawing {
+public:
+    // The frame's first GL work: clears colour and depth and saves the
+    // viewing matrix, which draw restores.
+    static void begin();
+    void draw(const FrameStep& step, const FrameView& view);
+
+private:
+    void drawStation(const FrameView& view) const;
+    void drawBombs(const std::vector<SharedPtr<Bomb>>& bombs);
+    static void drawOverlay(const FrameView& view);
+
+    DrawListCache drawList_;
+    // The cube drawn for every bomb, made the first time one is drawn.
+    SharedPtr<Mesh> bombMesh_;
+    SharedPtr<VertexList> bombVertices_;
+    std::vector<std::uint32_t> bombOrder_;
+};
+
+} // namespace trovane

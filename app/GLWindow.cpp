@@ -1,0 +1,313 @@
+#include "app/GLWindow.h"
+
+#include "app/FrameClock.h"
+#include "app/WindowDefaults.h"
+#include "platform/window/Cursor.h"
+#include "platform/window/GLContext.h"
+#include "platform/window/Ticks.h"
+#include "platform/window/Timer.h"
+#include "platform/window/VideoSystem.h"
+#include "platform/window/Window.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace trovane {
+namespace {
+
+constexpr unsigned kFadeInMilliseconds = 200;
+constexpr unsigned kFadeOutMilliseconds = 500;
+
+// For start-up measurements: with TROVANE_FIRST_FRAME_LOG set, the first
+// presented frame writes its wall-clock time (ms since the epoch) to stderr.
+void reportFirstFrame() {
+    static bool reported = false;
+    if (reported) {
+        return;
+    }
+    reported = true;
+    if (std::getenv("TROVANE_FIRST_FRAME_LOG") == nullptr) {
+        return;
+    }
+    auto now = std::chrono::system_clock::now().time_since_epoch();
+    long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+    std::fprintf(stderr, "first frame presented at %lld\n", ms);
+}
+
+} // namespace
+
+GLWindow::GLWindow() = default;
+
+GLWindow::~GLWindow() {
+    // Quickly, without the fade of CloseWindow; the video system closes last.
+    fpsTimer_.reset();
+    renderContext.reset();
+    window.reset();
+}
+
+bool GLWindow::OpenDisplay() {
+    if (video_ != nullptr) {
+        return true;
+    }
+    std::string error;
+    video_ = platform::VideoSystem::open(error);
+    if (video_ == nullptr) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
+
+void GLWindow::Destroy() {
+    renderContext.reset();
+    CloseWindow();
+}
+
+bool GLWindow::CreateGLWindow(bool startFullScreen, const char* windowTitle, int clientWidth,
+                              int clientHeight, bool withBackBuffer, std::uint8_t colorBitCount,
+                              std::uint8_t depthBitCount) {
+    WindowSettings settings = withWindowDefaults(windowTitle, clientWidth, clientHeight);
+    fullScreen = startFullScreen;
+    title = settings.title;
+    width = settings.width;
+    height = settings.height;
+    doubleBuffered = withBackBuffer;
+    colorBits = colorBitCount;
+    depthBits = depthBitCount;
+    running = true;
+    pausedTicks = 0;
+    frameCount = 0;
+    captionFrameCount_ = 0;
+    if (!OpenDisplay() || !OpenWindow()) {
+        return false;
+    }
+    if (fullScreen) {
+        platform::showCursor(false);
+    }
+    fpsTimer_ = std::make_unique<platform::Timer>(kFpsTimerId, kFpsTimerPeriod);
+    startTicks = platform::tickCount();
+    return OpenContext();
+}
+
+bool GLWindow::OpenWindow() {
+    // A window made before goes first, its context before it.
+    renderContext.reset();
+    window.reset();
+    platform::Rect desktop = video_->desktopBounds();
+    // A window larger than the desktop cannot be shown whole.
+    if (desktop.width > 0 && desktop.height > 0) {
+        width = std::min(width, desktop.width);
+        height = std::min(height, desktop.height);
+    }
+    platform::WindowOptions options;
+    options.title = title;
+    options.client = fullScreen ? desktop : platform::Rect{kFramedX, kFramedY, width, height};
+    options.borderless = fullScreen;
+    options.doubleBuffered = doubleBuffered;
+    options.colorBits = colorBits;
+    options.depthBits = depthBits;
+    std::string error;
+    window = platform::Window::create(options, error);
+    if (window == nullptr) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool GLWindow::OpenContext() {
+    std::string error;
+    renderContext = platform::GLContext::create(*window, error);
+    if (renderContext == nullptr) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return false;
+    }
+    // Frames are not tied to the display's refresh; where the platform
+    // refuses (no vertical retrace, as on a virtual X server) nothing changes.
+    renderContext->setSwapInterval(0);
+    return true;
+}
+
+void GLWindow::Resize(int clientWidth, int clientHeight) {
+    width = clientWidth;
+    height = clientHeight;
+    glViewport(0, 0, width, height);
+}
+
+bool GLWindow::Ready() {
+    return true;
+}
+
+void GLWindow::RenderFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void GLWindow::Present() {
+    if (renderContext != nullptr) {
+        renderContext->swapBuffers();
+        reportFirstFrame();
+    }
+}
+
+bool GLWindow::Init(const char* windowTitle, bool startFullScreen, int clientWidth,
+                    int clientHeight) {
+    if (!CreateGLWindow(startFullScreen, windowTitle, clientWidth, clientHeight, true, 32, 32)) {
+        return false;
+    }
+    Resize(width, height);
+    Show();
+    return true;
+}
+
+int GLWindow::RunMessageLoop() {
+    Show();
+    for (;;) {
+        platform::Message message;
+        while (platform::peekMessage(message)) {
+            if (message.kind == platform::MessageKind::Quit) {
+                return message.quitCode;
+            }
+            WindowProc(message);
+        }
+        if (running) {
+            Step();
+        } else {
+            platform::waitMessage();
+        }
+    }
+}
+
+void GLWindow::Step() {
+    RenderFrame();
+    ++frameCount;
+    if (doubleBuffered) {
+        Present();
+    }
+}
+
+void GLWindow::ToggleFullScreen() {
+    if (window == nullptr || video_ == nullptr) {
+        return;
+    }
+    if (fullScreen) {
+        width = framedWidth_;
+        height = framedHeight_;
+        window->makeFramed(platform::Rect{kFramedX, kFramedY, width, height});
+        platform::showCursor(true);
+    } else {
+        framedWidth_ = width;
+        framedHeight_ = height;
+        window->makeBorderlessDesktop(video_->desktopBounds());
+        platform::showCursor(false);
+    }
+    // The new size arrives as a Size message.
+    fullScreen = !fullScreen;
+}
+
+void GLWindow::TogglePause() {
+    std::uint32_t now = platform::tickCount();
+    running = !running;
+    if (running) {
+        pausedTicks = pausedTotal(pausedTicks, pauseStartTicks, now);
+    } else {
+        pauseStartTicks = now;
+    }
+}
+
+double GLWindow::GetTime() {
+    return clockSeconds(running, platform::tickCount(), startTicks, pausedTicks, pauseStartTicks);
+}
+
+void GLWindow::Show() {
+    if (window != nullptr) {
+        window->show(kFadeInMilliseconds);
+    }
+}
+
+void GLWindow::CloseWindow() {
+    fpsTimer_.reset();
+    if (window == nullptr) {
+        return;
+    }
+    if (fullScreen) {
+        platform::showCursor(true);
+    }
+    window->hide(kFadeOutMilliseconds);
+    renderContext.reset(); // a context never outlives its window
+    window.reset();
+}
+
+void GLWindow::UpdateCaption() {
+    // Unsigned, so the count stays right when frameCount wraps.
+    std::uint32_t frames = frameCount - captionFrameCount_;
+    captionFrameCount_ = frameCount;
+    formatCaption(caption_, sizeof caption_, title, static_cast<double>(frames));
+    if (window != nullptr) {
+        window->setTitle(caption_);
+    }
+}
+
+void GLWindow::HandleKey(platform::Key key) {
+    switch (key) {
+    case platform::Key::Pause:
+    case platform::Key::Space:
+        TogglePause();
+        break;
+    case platform::Key::Escape:
+        platform::postClose();
+        break;
+    case platform::Key::F4:
+        window->restore();
+        break;
+    case platform::Key::F5:
+        ToggleFullScreen();
+        break;
+    case platform::Key::F6:
+        window->maximize();
+        break;
+    case platform::Key::F7:
+        window->minimize();
+        break;
+    case platform::Key::Other:
+        break;
+    }
+}
+
+bool GLWindow::WindowProc(const platform::Message& message) {
+    switch (message.kind) {
+    case platform::MessageKind::Size:
+        Resize(message.width, message.height);
+        platform::postPaint();
+        return true;
+    case platform::MessageKind::Paint:
+        if (renderContext == nullptr) {
+            return false;
+        }
+        Step();
+        return true;
+    case platform::MessageKind::Close:
+        platform::postQuit(0);
+        return true;
+    case platform::MessageKind::KeyDown:
+        if (window == nullptr) {
+            return false;
+        }
+        HandleKey(message.key);
+        return true;
+    case platform::MessageKind::Timer:
+        if (message.timerId != kFpsTimerId) {
+            return false;
+        }
+        UpdateCaption();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace trovane

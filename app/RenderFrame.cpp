@@ -1,0 +1,22 @@
+// One frame of the demo: the update half (FrameUpdate) advances the camera,
+// the bombs and the station; the drawing half (FrameDrawing) draws them with
+// the overlay. The message loop swaps the buffers afterwards.
+#include "app/Application.h"
+
+#include "app/GLRenderSwitches.h"
+
+namespace trovane {
+
+void Application::RenderFrame() {
+    FrameDrawing::begin();
+    GLRenderSwitches switches;
+    FrameScene scene{position, structure, tree,        bombs,
+                     demoMode, zTest,     frontToBack, collisionDetection};
+    const FrameInputs inputs{keyboard.get(), mouse.get(), switches, [this] { return GetTime(); }};
+    const FrameStep step = frameUpdate.run(scene, inputs);
+    const FrameView view{position,    tree,  textures, bombs,
+                         frontToBack, zTest, fontBase, frameUpdate.statusText()};
+    frameDrawing.draw(step, view);
+}
+
+} // namespace trovane

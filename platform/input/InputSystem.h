@@ -1,0 +1,28 @@
+// The input system, in place of the DirectInput 8 object: makes the devices.
+#pragma once
+
+#include "platform/input/InputDevice.h"
+#include "platform/input/ModuleHandle.h"
+
+#include <memory>
+
+namespace trovane::platform::input {
+
+class InputSystem {
+public:
+    virtual ~InputSystem() = default;
+
+    // The system mouse or keyboard, or null when it is not available.
+    // A device must be destroyed before the system that made it.
+    virtual std::unique_ptr<InputDevice> createDevice(DeviceKind kind) = 0;
+};
+
+// The input system of the running program's window system, or null when
+// there is none: no module handle, or no video and event subsystem.
+//
+// For tests, TROVANE_INPUT_FAIL makes chosen steps fail: a comma-separated
+// list of "create", "device", "format", "acquire" or "read", each optionally
+// prefixed with "mouse." or "keyboard." (see FailurePlan.h).
+std::unique_ptr<InputSystem> createInputSystem(ModuleHandle program);
+
+} // namespace trovane::platform::input

@@ -1,0 +1,41 @@
+// What the SDL mouse and keyboard share: the data format and acquisition
+// rules of a device, and the steps a test asked to fail.
+#pragma once
+
+#include "platform/input/FailurePlan.h"
+#include "platform/input/InputDevice.h"
+#include "platform/input/SdlVideoReference.h"
+
+#include <memory>
+
+namespace trovane::platform::input {
+
+class SdlDevice : public InputDevice {
+public:
+    SdlDevice(DeviceKind kind, std::shared_ptr<SdlVideoReference> video, FailurePlan plan);
+    ~SdlDevice() override;
+
+    bool setDataFormat(DataFormat format) override;
+    bool acquire() override;
+    void unacquire() override;
+    bool getDeviceState(std::size_t size, void* data) override;
+
+protected:
+    virtual void onAcquire() = 0;
+    virtual void onUnacquire() = 0;
+    // Writes the state in the device's own format (stateSize() bytes).
+    virtual void readState(void* data) = 0;
+    virtual std::size_t stateSize() const = 0;
+
+    // Derived destructors call this first, while their overrides still exist.
+    void unacquireBeforeDestruction();
+
+private:
+    DeviceKind kind_;
+    std::shared_ptr<SdlVideoReference> video_;
+    FailurePlan plan_;
+    bool formatSet_ = false;
+    bool acquired_ = false;
+};
+
+} // namespace trovane::platform::input

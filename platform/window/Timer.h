@@ -1,0 +1,25 @@
+// A periodic timer whose ticks arrive as Timer messages on the thread that
+// takes messages, like a window timer. Stops when destroyed.
+#pragma once
+
+namespace trovane::platform {
+
+class Timer {
+public:
+    // Needs an open VideoSystem. running() is false when the timer could
+    // not be started.
+    Timer(unsigned id, unsigned periodMilliseconds);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    bool running() const { return handle_ != 0; }
+    unsigned id() const { return id_; }
+
+private:
+    unsigned id_;
+    unsigned period_;
+    int handle_ = 0;
+};
+
+} // namespace trovane::platform

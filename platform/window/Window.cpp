@@ -1,0 +1,130 @@
+#include "platform/window/Window.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace trovane::platform {
+namespace {
+
+constexpr unsigned kFadeStepMilliseconds = 20;
+
+void askPixelFormat(const WindowOptions& options, int depthBits) {
+    int channel = options.colorBits >= 24 ? 8 : 5;
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, options.doubleBuffered ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, channel);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, channel);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, channel);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
+}
+
+// The depths to try, best first: the one asked for, then what is common.
+int nextDepth(int depth) {
+    if (depth > 24) {
+        return 24;
+    }
+    if (depth > 16) {
+        return 16;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string& error) {
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
+    if (options.borderless) {
+        flags |= SDL_WINDOW_BORDERLESS;
+    }
+    const Rect& r = options.client;
+    for (int depth = options.depthBits; depth > 0; depth = nextDepth(depth)) {
+        askPixelFormat(options, depth);
+        SDL_Window* window = SDL_CreateWindow(options.title, r.x, r.y, r.width, r.height, flags);
+        if (window != nullptr) {
+            return std::unique_ptr<Window>(new Window(window, depth));
+        }
+        error = SDL_GetError();
+    }
+    error = "cannot create an OpenGL window: " + error;
+    return nullptr;
+}
+
+Window::~Window() {
+    SDL_DestroyWindow(window_);
+}
+
+void Window::setTitle(const char* text) {
+    SDL_SetWindowTitle(window_, text);
+}
+
+bool Window::visible() const {
+    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN) != 0;
+}
+
+void Window::fade(float from, float to, unsigned milliseconds) {
+    unsigned steps = milliseconds / kFadeStepMilliseconds;
+    for (unsigned i = 1; i <= steps; ++i) {
+        float t = static_cast<float>(i) / static_cast<float>(steps);
+        SDL_SetWindowOpacity(window_, from + (to - from) * t);
+        SDL_Delay(kFadeStepMilliseconds);
+    }
+    SDL_SetWindowOpacity(window_, to);
+}
+
+void Window::show(unsigned fadeMilliseconds) {
+    if (!visible()) {
+        bool fades = fadeMilliseconds > 0 && SDL_SetWindowOpacity(window_, 0.0f) == 0;
+        SDL_ShowWindow(window_);
+        if (fades) {
+            fade(0.0f, 1.0f, fadeMilliseconds);
+        }
+    }
+    SDL_RaiseWindow(window_);
+    SDL_SetWindowInputFocus(window_);
+}
+
+void Window::hide(unsigned fadeMilliseconds) {
+    if (!visible()) {
+        return;
+    }
+    if (fadeMilliseconds > 0 && SDL_SetWindowOpacity(window_, 1.0f) == 0) {
+        fade(1.0f, 0.0f, fadeMilliseconds);
+    }
+    SDL_HideWindow(window_);
+    SDL_SetWindowOpacity(window_, 1.0f);
+}
+
+void Window::makeFramed(const Rect& r) {
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    SDL_RestoreWindow(window_);
+    SDL_SetWindowSize(window_, std::max(r.width, 1), std::max(r.height, 1));
+    SDL_SetWindowPosition(window_, r.x, r.y);
+    SDL_ShowWindow(window_);
+}
+
+void Window::makeBorderlessDesktop(const Rect& desktop) {
+    SDL_SetWindowBordered(window_, SDL_FALSE);
+    SDL_SetWindowPosition(window_, desktop.x, desktop.y);
+    SDL_SetWindowSize(window_, desktop.width, desktop.height);
+}
+
+void Window::restore() {
+    SDL_RestoreWindow(window_);
+}
+void Window::maximize() {
+    SDL_MaximizeWindow(window_);
+}
+void Window::minimize() {
+    SDL_MinimizeWindow(window_);
+}
+
+Rect Window::clientRect() const {
+    Rect r;
+    SDL_GetWindowPosition(window_, &r.x, &r.y);
+    SDL_GetWindowSize(window_, &r.width, &r.height);
+    return r;
+}
+
+} // namespace trovane::platform

@@ -1,0 +1,64 @@
+// One top-level window that OpenGL can draw into. The pixel format (double
+// buffer, colour and depth bits) is fixed when the window is made.
+#pragma once
+
+#include "platform/window/VideoSystem.h"
+
+#include <memory>
+#include <string>
+
+struct SDL_Window;
+
+namespace trovane::platform {
+
+struct WindowOptions {
+    const char* title = "";
+    Rect client;             // position and size of the client area
+    bool borderless = false; // full screen: no frame, placed by the caller
+    bool doubleBuffered = true;
+    int colorBits = 32;
+    int depthBits = 32; // lower depths are tried when this one is not offered
+};
+
+class Window {
+public:
+    // Made hidden. Null with error set when no pixel format fits.
+    static std::unique_ptr<Window> create(const WindowOptions& options, std::string& error);
+
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    void setTitle(const char* text);
+
+    // Shows the window, fading it in over fadeMilliseconds where the window
+    // system supports opacity (at once otherwise), then raises it and gives
+    // it the keyboard focus. An already visible window is only raised.
+    void show(unsigned fadeMilliseconds);
+    // Fades out like show fades in, then hides the window.
+    void hide(unsigned fadeMilliseconds);
+    bool visible() const;
+
+    // A frame with a title bar, client area at r.
+    void makeFramed(const Rect& r);
+    // No frame, covering the desktop; the display mode stays as it is.
+    void makeBorderlessDesktop(const Rect& desktop);
+
+    void restore();
+    void maximize();
+    void minimize();
+
+    Rect clientRect() const;
+    int depthBits() const { return depthBits_; }
+
+    SDL_Window* handle() const { return window_; }
+
+private:
+    Window(SDL_Window* window, int depthBits) : window_(window), depthBits_(depthBits) {}
+    void fade(float from, float to, unsigned milliseconds);
+
+    SDL_Window* window_;
+    int depthBits_;
+};
+
+} // namespace trovane::platform

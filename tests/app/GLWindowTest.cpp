@@ -1,0 +1,306 @@
+// GLWindow on a virtual X server: creation and its defaults, the message
+// handling, the frame clock, the caption and full screen.
+#include "app/GLWindow.h"
+
+#include "DisplayForTests.h"
+#include "platform/window/Messages.h"
+#include "platform/window/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace trovane {
+namespace {
+
+[[maybe_unused]] const auto* const display =
+    ::testing::AddGlobalTestEnvironment(new e2e::DisplayForTests);
+
+using platform::Message;
+using platform::MessageKind;
+
+void sleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// Handles waiting messages until one of kind arrives (returned, not
+// handled) or the time is up.
+std::optional<Message> pumpUntil(GLWindow& window, MessageKind kind, int milliseconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        Message message;
+        while (platform::peekMessage(message)) {
+            if (message.kind == kind) {
+                return message;
+            }
+            window.WindowProc(message);
+        }
+        sleepMs(5);
+    }
+    return std::nullopt;
+}
+
+// Counts the frames it draws.
+class CountingWindow : public GLWindow {
+public:
+    void RenderFrame() override {
+        GLWindow::RenderFrame();
+        ++drawn;
+    }
+    int drawn = 0;
+};
+
+TEST(GLWindowCreate, NullTitleAndUnusableSizesTakeTheDefaults) {
+    GLWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, nullptr, 0, -3, true, 32, 32));
+    EXPECT_STREQ(window.title, "Trovane");
+    EXPECT_EQ(window.width, 800);
+    EXPECT_EQ(window.height, 600);
+    EXPECT_TRUE(window.running);
+    EXPECT_TRUE(window.doubleBuffered);
+    EXPECT_EQ(window.frameCount, 0u);
+    platform::Rect r = window.window->clientRect();
+    EXPECT_EQ(r.width, 800);
+    EXPECT_EQ(r.height, 600);
+}
+
+TEST(GLWindowCreate, KeepsTheCallersTitlePointer) {
+    static const char title[] = "Station";
+    GLWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, title, 320, 200, true, 32, 32));
+    EXPECT_EQ(window.title, title);
+    EXPECT_EQ(window.colorBits, 32);
+    EXPECT_EQ(window.depthBits, 32);
+}
+
+TEST(GLWindowCreate, SizeBeyondTheDesktopIsReducedToIt) {
+    GLWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, "Big", 5000, 4000, true, 32, 32));
+    EXPECT_EQ(window.width, e2e::XvfbServer::kWidth);
+    EXPECT_EQ(window.height, e2e::XvfbServer::kHeight);
+}
+
+TEST(GLWindowCreate, CreatingAgainReplacesWindowAndContext) {
+    CountingWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, "First", 320, 200, true, 32, 32));
+    ASSERT_TRUE(window.CreateGLWindow(false, "Second", 200, 100, true, 32, 32));
+    EXPECT_STREQ(window.title, "Second");
+    EXPECT_EQ(window.window->clientRect().width, 200);
+    window.Step();
+    EXPECT_EQ(window.drawn, 1);
+}
+
+TEST(GLWindowCreate, OpensHiddenAndShowPlacesTheClientAreaAt256By128) {
+    GLWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, "Placed", 320, 200, true, 32, 32));
+    EXPECT_FALSE(window.window->visible());
+    window.Show();
+    EXPECT_TRUE(window.window->visible());
+    platform::Rect r = window.window->clientRect();
+    EXPECT_EQ(r.x, 256);
+    EXPECT_EQ(r.y, 128);
+}
+
+TEST(GLWindowFrames, StepDrawsCountsAndPresents) {
+    CountingWindow window;
+    ASSERT_TRUE(window.Init("Frames", false, 320, 200));
+    window.Step();
+    window.Step();
+    window.Step();
+    EXPECT_EQ(window.drawn, 3);
+    EXPECT_EQ(window.frameCount, 3u);
+}
+
+TEST(GLWindowFrames, PaintDrawsAFrameEvenWhilePaused) {
+    CountingWindow window;
+    ASSERT_TRUE(window.Init("Paint", false, 320, 200));
+    window.TogglePause();
+    Message paint;
+    paint.kind = MessageKind::Paint;
+    EXPECT_TRUE(window.WindowProc(paint));
+    EXPECT_EQ(window.drawn, 1);
+}
+
+TEST(GLWindowFrames, PaintBeforeTheWindowExistsDrawsNothing) {
+    CountingWindow window;
+    Message paint;
+    paint.kind = MessageKind::Paint;
+    EXPECT_FALSE(window.WindowProc(paint));
+    EXPECT_EQ(window.drawn, 0);
+}
+
+TEST(GLWindowMessages, SizeResizesAndAsksForAPaint) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Size", false, 320, 200));
+    pumpUntil(window, MessageKind::Quit, 200); // settle what the start queued
+    Message size;
+    size.kind = MessageKind::Size;
+    size.width = 300;
+    size.height = 150;
+    EXPECT_TRUE(window.WindowProc(size));
+    EXPECT_EQ(window.width, 300);
+    EXPECT_EQ(window.height, 150);
+    EXPECT_TRUE(pumpUntil(window, MessageKind::Paint, 2000));
+}
+
+TEST(GLWindowMessages, CloseAsksToQuitWithCodeZero) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Close", false, 320, 200));
+    Message close;
+    close.kind = MessageKind::Close;
+    EXPECT_TRUE(window.WindowProc(close));
+    std::optional<Message> quit = pumpUntil(window, MessageKind::Quit, 2000);
+    ASSERT_TRUE(quit);
+    EXPECT_EQ(quit->quitCode, 0);
+}
+
+TEST(GLWindowMessages, EscapeAsksTheWindowToClose) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Escape", false, 320, 200));
+    Message key;
+    key.kind = MessageKind::KeyDown;
+    key.key = platform::Key::Escape;
+    EXPECT_TRUE(window.WindowProc(key));
+    // The close it posts is handled in turn and becomes the quit request.
+    EXPECT_TRUE(pumpUntil(window, MessageKind::Quit, 2000));
+}
+
+TEST(GLWindowMessages, MessageLoopReturnsTheQuitCode) {
+    CountingWindow window;
+    ASSERT_TRUE(window.Init("Loop", false, 320, 200));
+    platform::postClose();
+    alarm(30); // a loop that never returns ends the test program
+    int code = window.RunMessageLoop();
+    alarm(0);
+    EXPECT_EQ(code, 0);
+}
+
+TEST(GLWindowMessages, LoopSleepsWhilePausedAndStillEnds) {
+    CountingWindow window;
+    ASSERT_TRUE(window.Init("Paused loop", false, 320, 200));
+    window.TogglePause();
+    platform::postQuit(7);
+    alarm(30);
+    int code = window.RunMessageLoop();
+    alarm(0);
+    EXPECT_EQ(code, 7);
+}
+
+TEST(GLWindowMessages, TimerTicksArriveAboutEverySecond) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Timer", false, 320, 200));
+    auto began = std::chrono::steady_clock::now();
+    std::optional<Message> tick = pumpUntil(window, MessageKind::Timer, 5000);
+    ASSERT_TRUE(tick);
+    EXPECT_EQ(tick->timerId, GLWindow::kFpsTimerId);
+    EXPECT_GT(std::chrono::steady_clock::now() - began, std::chrono::milliseconds(500));
+}
+
+TEST(GLWindowCaption, EachTickShowsTheFramesSinceTheLastOne) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Rate", false, 320, 200));
+    EXPECT_STREQ(window.Caption(), "");
+    Message tick;
+    tick.kind = MessageKind::Timer;
+    tick.timerId = GLWindow::kFpsTimerId;
+    for (int i = 0; i < 5; ++i) {
+        window.Step();
+    }
+    EXPECT_TRUE(window.WindowProc(tick));
+    EXPECT_STREQ(window.Caption(), "Rate (5 fps)");
+    EXPECT_TRUE(window.WindowProc(tick));
+    EXPECT_STREQ(window.Caption(), "Rate (0 fps)");
+}
+
+TEST(GLWindowCaption, OtherTimersAreNotHandled) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Rate", false, 320, 200));
+    Message tick;
+    tick.kind = MessageKind::Timer;
+    tick.timerId = 1;
+    EXPECT_FALSE(window.WindowProc(tick));
+    EXPECT_STREQ(window.Caption(), "");
+}
+
+TEST(GLWindowClock, StandsStillWhilePausedAndContinuesFromThere) {
+    GLWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, "Clock", 320, 200, true, 32, 32));
+    sleepMs(30);
+    window.TogglePause();
+    EXPECT_FALSE(window.running);
+    double paused = window.GetTime();
+    EXPECT_GE(paused, 0.025);
+    sleepMs(120);
+    EXPECT_EQ(window.GetTime(), paused);
+    window.TogglePause();
+    EXPECT_TRUE(window.running);
+    double resumed = window.GetTime();
+    EXPECT_GE(resumed, paused);
+    EXPECT_LT(resumed - paused, 0.1) << "the pause was counted";
+    EXPECT_GE(window.pausedTicks, 110u);
+}
+
+TEST(GLWindowClock, SpaceAndPauseToggleTheClock) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Keys", false, 320, 200));
+    Message key;
+    key.kind = MessageKind::KeyDown;
+    key.key = platform::Key::Space;
+    EXPECT_TRUE(window.WindowProc(key));
+    EXPECT_FALSE(window.running);
+    key.key = platform::Key::Pause;
+    EXPECT_TRUE(window.WindowProc(key));
+    EXPECT_TRUE(window.running);
+}
+
+TEST(GLWindowFullScreen, CoversTheDesktopAndReturnsToTheFramedSize) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Full", false, 400, 300));
+    window.ToggleFullScreen();
+    EXPECT_TRUE(window.fullScreen);
+    std::optional<Message> size;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (window.width != e2e::XvfbServer::kWidth && std::chrono::steady_clock::now() < deadline) {
+        size = pumpUntil(window, MessageKind::Size, 500);
+        if (size) {
+            window.WindowProc(*size);
+        }
+    }
+    EXPECT_EQ(window.width, e2e::XvfbServer::kWidth);
+    EXPECT_EQ(window.height, e2e::XvfbServer::kHeight);
+    platform::Rect full = window.window->clientRect();
+    EXPECT_EQ(full.x, 0);
+    EXPECT_EQ(full.y, 0);
+
+    window.ToggleFullScreen();
+    EXPECT_FALSE(window.fullScreen);
+    EXPECT_EQ(window.width, 400);
+    EXPECT_EQ(window.height, 300);
+    pumpUntil(window, MessageKind::Quit, 300);
+    platform::Rect framed = window.window->clientRect();
+    EXPECT_EQ(framed.x, 256);
+    EXPECT_EQ(framed.y, 128);
+    EXPECT_EQ(framed.width, 400);
+    EXPECT_EQ(framed.height, 300);
+}
+
+TEST(GLWindowClose, DestroyEndsContextAndWindowAndMayBeRepeated) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("Gone", false, 320, 200));
+    window.Destroy();
+    EXPECT_EQ(window.window, nullptr);
+    EXPECT_EQ(window.renderContext, nullptr);
+    window.Destroy();
+    window.CloseWindow();
+    // Keys that act on the window are ignored once it is gone.
+    Message key;
+    key.kind = MessageKind::KeyDown;
+    key.key = platform::Key::F5;
+    EXPECT_FALSE(window.WindowProc(key));
+}
+
+} // namespace
+} // namespace trovane

@@ -1,0 +1,165 @@
+// The drawing half in a real GL context on a virtual X server: the state the
+// overlay leaves behind, and which bombs are drawn.
+#include "app/Application.h"
+
+#include "DisplayForTests.h"
+#include "TempDir.h"
+#include "app/BombFlight.h"
+#include "app/ProgramGlobals.h"
+#include "app/Startup.h"
+
+#include <GL/gl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace trovane {
+namespace {
+
+[[maybe_unused]] const auto* const display =
+    ::testing::AddGlobalTestEnvironment(new e2e::DisplayForTests);
+
+// Outside the back of the first station, looking away from it: nothing but
+// what the test puts in front of the camera is drawn.
+const char* const kSettings = R"([Program]
+Title = Frame drawing test
+[PlugIns]
+Input = Tactrel.dll
+[Rendering]
+Z-Test = 1
+CollisionDetection = 0
+[Level]
+StartX = 4.5
+StartY = 4.5
+StartZ = 9.0
+)";
+
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+
+class FrameDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.write("config.ini", kSettings);
+        std::filesystem::create_directories(folder / "textures");
+        std::filesystem::copy_file(std::filesystem::path(TROVANE_SOURCE_DIR) / "textures" /
+                                       "morvex.jpg",
+                                   folder / "textures" / "morvex.jpg");
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder.path());
+        globalIniParser.reset();
+        ASSERT_TRUE(loadConfiguration());
+        ASSERT_TRUE(app.Init("Frame drawing", false, kWidth, kHeight));
+    }
+    void TearDown() override { std::filesystem::current_path(previous); }
+
+    // Draws one frame with these bombs through a drawing half of its own.
+    void drawWith(const std::vector<SharedPtr<Bomb>>& bombs) {
+        FrameDrawing::begin();
+        const FrameStep step;
+        const FrameView view{app.position, app.tree, app.textures, bombs,
+                             false,        true,     app.fontBase, "Trovane"};
+        drawing.draw(step, view);
+    }
+
+    static int pixelsOf(GLubyte r, GLubyte g, GLubyte b) {
+        std::vector<GLubyte> pixels(std::size_t(kWidth) * kHeight * 4);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        int count = 0;
+        for (std::size_t i = 0; i < pixels.size(); i += 4) {
+            count += pixels[i] == r && pixels[i + 1] == g && pixels[i + 2] == b ? 1 : 0;
+        }
+        return count;
+    }
+    static int yellowPixels() { return pixelsOf(255, 255, 0); }
+
+    static GLint integer(GLenum name) {
+        GLint value = 0;
+        glGetIntegerv(name, &value);
+        return value;
+    }
+
+    // Half a unit in front of the camera, in the middle of the view.
+    SharedPtr<Bomb> bombAhead(bool reflecting, float life) const {
+        Bomb bomb = reflecting ? reflectingBomb(app.position + Vector3(0, 0, 0.5f), {0, 0, 1})
+                               : stickyBomb(app.position + Vector3(0, 0, 0.5f), {0, 0, 1});
+        bomb.life = life;
+        return makeShared<Bomb>(bomb);
+    }
+
+    e2e::TempDir folder{"trovane-frame-drawing-test"};
+    std::filesystem::path previous;
+    Application app;
+    FrameDrawing drawing;
+};
+
+TEST_F(FrameDrawingTest, OverlayLeavesTheStateAsTheFrameFoundIt) {
+    app.Step();
+    app.Step();
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
+    EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_EQ(integer(GL_PROJECTION_STACK_DEPTH), 1);
+    EXPECT_EQ(integer(GL_ATTRIB_STACK_DEPTH), 0);
+    EXPECT_EQ(integer(GL_LIST_BASE), 0) << "the font's list base is popped with its group";
+    // The viewing matrix of Resize is in place again: diag(-1, -1, -1, 1).
+    GLfloat m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    EXPECT_EQ(m[0], -1.0f);
+    EXPECT_EQ(m[5], -1.0f);
+    EXPECT_EQ(m[10], -1.0f);
+    EXPECT_EQ(m[12], 0.0f);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(FrameDrawingTest, WithDepthTestingOffTheOverlayLeavesItOff) {
+    app.zTest = false;
+    glDisable(GL_DEPTH_TEST);
+    app.Step();
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+}
+
+TEST_F(FrameDrawingTest, OverlayDrawsTheCrossAndTheStatusLineInGrey) {
+    drawWith({});
+    EXPECT_GT(pixelsOf(128, 128, 128), 60) << "cross and text";
+    const int withText = pixelsOf(128, 128, 128);
+    FrameDrawing::begin();
+    const FrameStep step;
+    const std::vector<SharedPtr<Bomb>> none;
+    drawing.draw(step, {app.position, app.tree, app.textures, none, false, true, app.fontBase, ""});
+    EXPECT_LT(pixelsOf(128, 128, 128), withText) << "the cross alone";
+    EXPECT_GT(pixelsOf(128, 128, 128), 10);
+}
+
+TEST_F(FrameDrawingTest, FlyingAndStuckBombsAreDrawnSpentReflectingOnesAreNot) {
+    drawWith({});
+    EXPECT_EQ(yellowPixels(), 0);
+    drawWith({bombAhead(true, 10.0f)});
+    EXPECT_GT(yellowPixels(), 50) << "a flying bomb";
+    drawWith({bombAhead(false, 0.0f)});
+    EXPECT_GT(yellowPixels(), 50) << "a sticky bomb that stopped";
+    drawWith({bombAhead(true, 0.0f)});
+    EXPECT_EQ(yellowPixels(), 0) << "a reflecting bomb whose life ran out";
+}
+
+TEST_F(FrameDrawingTest, PolygonModeDoesNotReachTheOverlay) {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
+    drawWith({bombAhead(false, 0.0f)});
+    const int points = yellowPixels();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    drawWith({bombAhead(false, 0.0f)});
+    EXPECT_LT(points, yellowPixels()) << "the bomb is drawn as points";
+    glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
+    drawWith({});
+    EXPECT_GT(pixelsOf(128, 128, 128), 60) << "cross and text as usual";
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+}
+
+} // namespace
+} // namespace trovane

@@ -1,0 +1,65 @@
+// A program (Trovane unless told) started from a prepared directory on a virtual X server: the
+// directory holds config.ini, textures/ and a copy of the executable with
+// links to the modules beside it (a module can be left out), so the program
+// finds exactly what the test gave it.
+#pragma once
+
+#include "ChildProcess.h"
+#include "TempDir.h"
+#include "XDisplay.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The settings written to config.ini; an empty value leaves the key out.
+struct Settings {
+    std::string title = "Trovane";
+    std::string width = "800";
+    std::string height = "600";
+    std::string statistics = "1";
+    std::string input = "Tactrel.dll";
+    std::string zTest = "1";
+    std::string frontToBack = "0";
+    std::string collisionDetection = "1";
+    std::string startX = "0.5";
+    std::string startY = "0.5";
+    std::string startZ = "0.5";
+
+    std::string text() const;
+};
+
+struct ProgramSetup {
+    std::string executable = "Trovane";            // copied from the build's bin folder
+    std::optional<Settings> settings = Settings{}; // none: no config.ini
+    bool texture = true;                           // textures/morvex.jpg from the sources
+    std::optional<std::string> textureBytes;       // written as textures/morvex.jpg instead
+    std::vector<std::string> leaveOut;             // modules not linked, e.g. "Tactrel"
+    std::vector<std::string> arguments;            // e.g. "-demo"
+    std::map<std::string, std::string> environment;
+    std::vector<std::string> unsetEnvironment; // e.g. "SDL_VIDEODRIVER"
+};
+
+class ProgramRun {
+public:
+    // display empty: DISPLAY is removed from the program's environment.
+    ProgramRun(const std::string& display, const ProgramSetup& setup);
+
+    ChildProcess& process() { return *process_; }
+    const TempDir& directory() const { return dir_; }
+    std::string out() const;
+    std::string err() const;
+
+private:
+    TempDir dir_;
+    std::unique_ptr<ChildProcess> process_;
+};
+
+// Copies png to the folder named by TROVANE_E2E_ARTEFACTS, when set, under name.
+void keepArtefact(const std::filesystem::path& png, const std::string& name);
+
+} // namespace e2e

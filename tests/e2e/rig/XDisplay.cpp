@@ -1,0 +1,122 @@
+#include "XDisplay.h"
+
+#include <sstream>
+
+#ifndef E2E_CLOSE_TOOL
+#error "E2E_CLOSE_TOOL must name the close-request tool"
+#endif
+
+namespace e2e {
+namespace {
+
+std::string firstLine(const std::string& text) {
+    std::string line = text.substr(0, text.find('\n'));
+    return line;
+}
+
+std::optional<int> field(const std::string& shell, const std::string& name) {
+    std::istringstream in(shell);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(name + "=", 0) == 0) {
+            return std::stoi(line.substr(name.size() + 1));
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+CommandResult XDisplay::run(const std::vector<std::string>& argv, Milliseconds timeout) const {
+    return runCommand(argv, timeout, {{"DISPLAY", display_}});
+}
+
+std::optional<std::string> XDisplay::waitForWindow(pid_t pid, Milliseconds timeout) const {
+    CommandResult found = run(
+        {"xdotool", "search", "--sync", "--onlyvisible", "--pid", std::to_string(pid)}, timeout);
+    if (!found.finished || found.exitCode != 0 || found.out.empty()) {
+        return std::nullopt;
+    }
+    return firstLine(found.out);
+}
+
+bool XDisplay::focus(const std::string& window) const {
+    CommandResult result = run({"xdotool", "windowfocus", "--sync", window});
+    return result.finished && result.exitCode == 0;
+}
+
+void XDisplay::holdKey(const std::string& key, Milliseconds hold) const {
+    run({"xdotool", "keydown", key});
+    sleepFor(hold);
+    run({"xdotool", "keyup", key});
+}
+
+void XDisplay::holdButton(int button, Milliseconds hold) const {
+    run({"xdotool", "mousedown", std::to_string(button)});
+    sleepFor(hold);
+    run({"xdotool", "mouseup", std::to_string(button)});
+}
+
+void XDisplay::clickButton(int button) const {
+    run({"xdotool", "click", std::to_string(button)});
+}
+
+void XDisplay::moveMouseBy(int dx, int dy) const {
+    run({"xdotool", "mousemove_relative", "--", std::to_string(dx), std::to_string(dy)});
+}
+
+void XDisplay::moveMouseTo(int x, int y) const {
+    run({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
+}
+
+std::string XDisplay::windowName(const std::string& window) const {
+    CommandResult result = run({"xdotool", "getwindowname", window});
+    return firstLine(result.out);
+}
+
+std::optional<std::string> XDisplay::waitForName(const std::string& window,
+                                                 const std::regex& pattern,
+                                                 Milliseconds timeout) const {
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        std::string name = windowName(window);
+        if (std::regex_match(name, pattern)) {
+            return name;
+        }
+        sleepFor(Milliseconds(100));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
+}
+
+std::optional<WindowGeometry> XDisplay::geometry(const std::string& window) const {
+    CommandResult result = run({"xdotool", "getwindowgeometry", "--shell", window});
+    auto x = field(result.out, "X");
+    auto y = field(result.out, "Y");
+    auto width = field(result.out, "WIDTH");
+    auto height = field(result.out, "HEIGHT");
+    if (!result.finished || result.exitCode != 0 || !x || !y || !width || !height) {
+        return std::nullopt;
+    }
+    return WindowGeometry{*x, *y, *width, *height};
+}
+
+std::optional<Image> XDisplay::screenshot(const std::filesystem::path& png) const {
+    CommandResult shot = run({"import", "-window", "root", "png:" + png.string()});
+    if (!shot.finished || shot.exitCode != 0) {
+        return std::nullopt;
+    }
+    std::filesystem::path ppm = png;
+    ppm.replace_extension(".ppm");
+    CommandResult converted = run({"convert", png.string(), "-depth", "8", "ppm:" + ppm.string()});
+    if (!converted.finished || converted.exitCode != 0) {
+        return std::nullopt;
+    }
+    return Image::readPpm(ppm);
+}
+
+bool XDisplay::requestClose(const std::string& window) const {
+    CommandResult result = run({E2E_CLOSE_TOOL, window});
+    return result.finished && result.exitCode == 0;
+}
+
+} // namespace e2e
