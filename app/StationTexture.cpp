@@ -33,7 +33,9 @@ TextureOptions queryOptions(const PluginLoader& extensionQuery) {
     if (query->IsSupported("GL_ARB_texture_compression")) {
         options.internalFormat = GL_COMPRESSED_RGBA_ARB;
     }
-    if (query->IsSupported("GL_EXT_texture_filter_anisotropic")) {
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (query->IsSupported("GL_EXT_texture_filter_anisotropic") &&
+        !anisotropyStallsRenderer(renderer)) {
         GLfloat maximum = 1.0f;
         glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &maximum);
         if (maximum > 1.0f) {
@@ -95,6 +97,14 @@ void upload(GLuint name, const Picture& picture, const TextureOptions& options) 
 }
 
 } // namespace
+
+bool anisotropyStallsRenderer(const char* renderer) {
+    if (renderer == nullptr) {
+        return false;
+    }
+    const std::string name(renderer);
+    return name.find("llvmpipe") != std::string::npos || name.find("softpipe") != std::string::npos;
+}
 
 bool loadStationTexture(std::vector<unsigned int>& textures, const PluginLoader& extensionQuery,
                         PluginLoader& images, const PluginLoader& files) {

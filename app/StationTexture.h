@@ -17,6 +17,11 @@ inline constexpr const char* kStationTextureFile = "textures/morvex.jpg";
 // mipmaps. A missing or undecodable picture gives one warning line on
 // standard error and no texture name: the walls are drawn untextured.
 // Returns whether a texture was made.
+// Whether anisotropic filtering must stay off for the renderer GL_RENDERER
+// names: Mesa's software rasterisers can stall for good in anisotropic
+// sampling (the frame never finishes), and it costs most of their fill rate.
+bool anisotropyStallsRenderer(const char* renderer);
+
 bool loadStationTexture(std::vector<unsigned int>& textures, const PluginLoader& extensionQuery,
                         PluginLoader& images, const PluginLoader& files);
 
