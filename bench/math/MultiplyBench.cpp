@@ -49,26 +49,11 @@ void multiplyPairs(benchmark::State& state, MatrixKind kindA, MatrixKind kindB, 
         kPairs, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-const char* kindName(MatrixKind kind) {
-    switch (kind) {
-    case MatrixKind::General:
-        return "General";
-    case MatrixKind::Identity:
-        return "Identity";
-    case MatrixKind::Affine:
-        return "Affine";
-    case MatrixKind::Scale:
-        return "Scale";
-    case MatrixKind::Translation:
-        return "Translation";
-    }
-    return "?";
-}
-
 void registerAll() {
     for (MatrixKind a : trovane::testing::kAllKinds) {
         for (MatrixKind b : trovane::testing::kAllKinds) {
-            const std::string pair = std::string(kindName(a)) + "x" + kindName(b);
+            const std::string pair =
+                std::string(trovane::testing::kindName(a)) + "x" + trovane::testing::kindName(b);
             for (bool general : {false, true}) {
                 const std::string name = "multiply/" + pair + (general ? "/general" : "/tagged");
                 benchmark::RegisterBenchmark(name.c_str(), multiplyPairs, a, b, general)

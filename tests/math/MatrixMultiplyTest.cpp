@@ -49,28 +49,13 @@ TEST_P(MultiplyKinds, FastPathGivesTheValuesOfTheGeneralProduct) {
     }
 }
 
-std::string kindName(MatrixKind kind) {
-    switch (kind) {
-    case MatrixKind::General:
-        return "General";
-    case MatrixKind::Identity:
-        return "Identity";
-    case MatrixKind::Affine:
-        return "Affine";
-    case MatrixKind::Scale:
-        return "Scale";
-    case MatrixKind::Translation:
-        return "Translation";
-    }
-    return "Unknown";
-}
-
 INSTANTIATE_TEST_SUITE_P(AllPairs, MultiplyKinds,
                          ::testing::Combine(::testing::ValuesIn(kAllKinds),
                                             ::testing::ValuesIn(kAllKinds)),
                          [](const auto& info) {
-                             return kindName(std::get<0>(info.param)) + "Then" +
-                                    kindName(std::get<1>(info.param));
+                             return std::string(
+                                        trovane::testing::kindName(std::get<0>(info.param))) +
+                                    "Then" + trovane::testing::kindName(std::get<1>(info.param));
                          });
 
 TEST(Multiply, IdentityOperandReturnsTheOtherWithItsOwnKind) {

@@ -63,4 +63,21 @@ inline std::array<float, 16> referenceProduct(const Matrix4& a, const Matrix4& b
     return out;
 }
 
+// Readable name of a kind, for test and benchmark names.
+inline const char* kindName(MatrixKind kind) {
+    switch (kind) {
+    case MatrixKind::General:
+        return "General";
+    case MatrixKind::Identity:
+        return "Identity";
+    case MatrixKind::Affine:
+        return "Affine";
+    case MatrixKind::Scale:
+        return "Scale";
+    case MatrixKind::Translation:
+        return "Translation";
+    }
+    return "Unknown";
+}
+
 } // namespace trovane::testing
