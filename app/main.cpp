@@ -1,12 +1,23 @@
-// Entry point of Trovane: key reference, settings, then the application.
+// Entry point of Trovane: command line, key reference, settings, then the application.
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/KeyReference.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
 
-#include <cstring>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
+    const trovane::CommandLine commandLine = trovane::parseCommandLine(argc, argv);
+    if (commandLine.help) {
+        trovane::printUsage(std::cout);
+        return 0;
+    }
+    if (commandLine.version) {
+        std::cout << trovane::versionLine() << '\n';
+        return 0;
+    }
+    trovane::warnUnknownArguments(commandLine, std::cerr);
     trovane::printKeyReference();
     if (!trovane::loadConfiguration()) {
         return 1;
@@ -21,9 +32,7 @@ int main(int argc, char* argv[]) {
     if (!application.Init(settings.title, false, settings.width, settings.height)) {
         return 1;
     }
-    if (argc == 2 && std::strcmp(argv[1], "-demo") == 0) {
-        application.demoMode = true;
-    }
+    application.demoMode = commandLine.demo;
     // The application is destroyed before its result is returned.
     return application.RunMessageLoop();
 }
