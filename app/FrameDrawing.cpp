@@ -1,5 +1,6 @@
 #include "app/FrameDrawing.h"
 
+#include "app/MeshDrawing.h"
 #include "math/BombMesh.h"
 
 #include <GL/gl.h>
@@ -14,37 +15,6 @@ constexpr float kCrossHalfSize = 0.03f;
 constexpr float kOverlayGrey = 0.5f;
 constexpr float kTextX = -0.95f;
 constexpr float kTextY = -0.95f;
-
-GLenum primitiveOf(PrimitiveKind kind) {
-    switch (kind) {
-    case PrimitiveKind::TriangleStrip:
-        return GL_TRIANGLE_STRIP;
-    case PrimitiveKind::TriangleFan:
-        return GL_TRIANGLE_FAN;
-    case PrimitiveKind::TriangleList:
-        break;
-    }
-    return GL_TRIANGLES;
-}
-
-// Attributes in this order: first texture coordinate, colour, normal,
-// position (moved by offset).
-void sendVertex(const Vertex& v, Vector3 offset) {
-    glTexCoord2f(v.tex0.s, v.tex0.t);
-    glColor4f(v.color.r, v.color.g, v.color.b, v.color.a);
-    glNormal3f(v.normal.x, v.normal.y, v.normal.z);
-    const Vector3 p = v.position + offset;
-    glVertex3f(p.x, p.y, p.z);
-}
-
-void sendVertices(const VertexList& vertices, const std::vector<std::uint32_t>& order,
-                  Vector3 offset) {
-    for (std::uint32_t k : order) {
-        if (k < vertices.size()) {
-            sendVertex(vertices[k], offset);
-        }
-    }
-}
 
 // Without a wall texture (it could not be loaded) the walls show their
 // colours alone.
@@ -89,10 +59,16 @@ void FrameDrawing::drawStation(const FrameView& view) const {
             continue;
         }
         bindWallTexture(view.textures);
-        const SharedPtr<VertexList> vertices = mesh->vertexList();
-        glBegin(primitiveOf(mesh->primitiveKind()));
-        sendVertices(*vertices, mesh->drawOrder(), Vector3());
-        glEnd();
+        drawMesh(*mesh);
+    }
+}
+
+void FrameDrawing::drawMesh(const Mesh& mesh) const {
+    const unsigned int list = recorded_.listFor(&mesh);
+    if (list != 0) {
+        glCallList(list);
+    } else {
+        drawMeshImmediate(mesh);
     }
 }
 
@@ -148,6 +124,9 @@ void FrameDrawing::draw(const FrameStep& step, const FrameView& view) {
     glTranslatef(-view.position.x, -view.position.y, -view.position.z);
     drawList_.update(view.tree, view.position, view.frontToBack, step.orderChanged,
                      step.regenerated);
+    if (meshes_ == StationMeshes::Recorded) {
+        recorded_.record(view.tree);
+    }
     drawStation(view);
     drawBombs(view.bombs);
     glPopMatrix();

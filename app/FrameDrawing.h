@@ -6,6 +6,7 @@
 #include "app/Bomb.h"
 #include "app/DrawListCache.h"
 #include "app/FrameUpdate.h"
+#include "app/StationDisplayLists.h"
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
 #include "math/SharedPtr.h"
@@ -27,8 +28,14 @@ struct FrameView {
     const char* statusText = "";
 };
 
+// How the room meshes reach GL: replayed from display lists recorded once per
+// station, or sent vertex by vertex every frame.
+enum class StationMeshes { Recorded, Immediate };
+
 class FrameDrawing {
 public:
+    explicit FrameDrawing(StationMeshes meshes = StationMeshes::Recorded) : meshes_(meshes) {}
+
     // The frame's first GL work: clears colour and depth and saves the
     // viewing matrix, which draw restores.
     static void begin();
@@ -36,10 +43,13 @@ public:
 
 private:
     void drawStation(const FrameView& view) const;
+    void drawMesh(const Mesh& mesh) const;
     void drawBombs(const std::vector<SharedPtr<Bomb>>& bombs);
     static void drawOverlay(const FrameView& view);
 
+    StationMeshes meshes_;
     DrawListCache drawList_;
+    StationDisplayLists recorded_;
     // The cube drawn for every bomb, made the first time one is drawn.
     SharedPtr<Mesh> bombMesh_;
     SharedPtr<VertexList> bombVertices_;

@@ -1,5 +1,6 @@
 // The drawing half in a real GL context on a virtual X server: the state the
-// overlay leaves behind, and which bombs are drawn.
+// overlay leaves behind, which bombs are drawn, and the station recorded into
+// display lists drawing exactly what immediate mode draws.
 #include "app/Application.h"
 
 #include "DisplayForTests.h"
@@ -7,11 +8,13 @@
 #include "app/BombFlight.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "world/StationRandom.h"
 
 #include <GL/gl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -65,6 +68,24 @@ protected:
         drawing.draw(step, view);
     }
 
+    static std::vector<GLubyte> backBuffer() {
+        std::vector<GLubyte> pixels(std::size_t(kWidth) * kHeight * 4);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+
+    // The start view of the program: in the first station's start room.
+    std::vector<GLubyte> startViewDrawnBy(FrameDrawing& station) {
+        app.position = Vector3(7.5f, 5.5f, 4.5f);
+        FrameDrawing::begin();
+        const FrameStep step;
+        const std::vector<SharedPtr<Bomb>> none;
+        station.draw(step, {app.position, app.tree, app.textures, none, false, true, app.fontBase,
+                            "Trovane"});
+        return backBuffer();
+    }
+
     static int pixelsOf(GLubyte r, GLubyte g, GLubyte b) {
         std::vector<GLubyte> pixels(std::size_t(kWidth) * kHeight * 4);
         glReadBuffer(GL_BACK);
@@ -93,6 +114,7 @@ protected:
 
     e2e::TempDir folder{"trovane-frame-drawing-test"};
     std::filesystem::path previous;
+    StationRandomScope firstStation; // app holds the first station of a run
     Application app;
     FrameDrawing drawing;
 };
@@ -159,6 +181,52 @@ TEST_F(FrameDrawingTest, PolygonModeDoesNotReachTheOverlay) {
     drawWith({});
     EXPECT_GT(pixelsOf(128, 128, 128), 60) << "cross and text as usual";
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+}
+
+TEST_F(FrameDrawingTest, RecordedStationDrawsEveryPixelAsImmediateModeDoes) {
+    FrameDrawing immediate(StationMeshes::Immediate);
+    FrameDrawing recorded(StationMeshes::Recorded);
+    const std::vector<GLubyte> sent = startViewDrawnBy(immediate);
+    const std::vector<GLubyte> replayed = startViewDrawnBy(recorded);
+    ASSERT_EQ(sent.size(), replayed.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < sent.size(); i += 4) {
+        differing += std::equal(&sent[i], &sent[i] + 4, &replayed[i]) ? 0 : 1;
+    }
+    EXPECT_EQ(differing, 0u);
+    EXPECT_GT(std::count(sent.begin(), sent.end(), GLubyte(0)), 0) << "the view is not blank";
+    EXPECT_LT(std::count(sent.begin(), sent.end(), GLubyte(0)), std::ptrdiff_t(sent.size() / 2));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST_F(FrameDrawingTest, StationListsAreFreedOnRegenerationAndAtTheEnd) {
+    GLuint firstBase = 0;
+    std::size_t firstCount = 0;
+    {
+        StationDisplayLists lists;
+        lists.record(app.tree);
+        firstBase = lists.base();
+        firstCount = lists.count();
+        ASSERT_GT(firstCount, 100u) << "one list per room";
+        EXPECT_TRUE(glIsList(firstBase + GLuint(firstCount) - 1));
+        lists.record(app.tree);
+        EXPECT_EQ(lists.base(), firstBase) << "the same station is recorded once";
+
+        const Structure next;
+        const SharedPtr<BspTree> nextTree = next.tree;
+        lists.record(nextTree);
+        for (GLuint list = firstBase; list < firstBase + firstCount; ++list) {
+            if (list < lists.base() || list >= lists.base() + lists.count()) {
+                ASSERT_FALSE(glIsList(list)) << "list " << list << " of the old station";
+            }
+        }
+        EXPECT_GT(lists.count(), 100u);
+        firstBase = lists.base();
+        firstCount = lists.count();
+    }
+    for (GLuint list = firstBase; list < firstBase + firstCount; ++list) {
+        ASSERT_FALSE(glIsList(list)) << "list " << list << " outlived its owner";
+    }
 }
 
 } // namespace
