@@ -2,10 +2,10 @@
 // projection and viewing matrix, the texture and the first frames.
 #include "app/Application.h"
 
-#include "DisplayForTests.h"
-#include "TempDir.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "tests/support/DisplayForTests.h"
+#include "tests/support/TempDir.h"
 
 #include <GL/gl.h>
 
@@ -22,7 +22,7 @@ namespace trovane {
 namespace {
 
 [[maybe_unused]] const auto* const display =
-    ::testing::AddGlobalTestEnvironment(new e2e::DisplayForTests);
+    ::testing::AddGlobalTestEnvironment(new test::DisplayForTests);
 
 // Standing in the first room on the path of the first station, looking
 // into the start room.
@@ -64,7 +64,7 @@ protected:
         }
     }
 
-    e2e::TempDir folder{"trovane-app-test"};
+    test::TempDir folder{"trovane-app-test"};
     std::filesystem::path previous;
 };
 

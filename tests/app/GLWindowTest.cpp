@@ -2,9 +2,9 @@
 // handling, the frame clock, the caption and full screen.
 #include "app/GLWindow.h"
 
-#include "DisplayForTests.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Window.h"
+#include "tests/support/DisplayForTests.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace trovane {
 namespace {
 
 [[maybe_unused]] const auto* const display =
-    ::testing::AddGlobalTestEnvironment(new e2e::DisplayForTests);
+    ::testing::AddGlobalTestEnvironment(new test::DisplayForTests);
 
 using platform::Message;
 using platform::MessageKind;
@@ -79,8 +79,8 @@ TEST(GLWindowCreate, KeepsTheCallersTitlePointer) {
 TEST(GLWindowCreate, SizeBeyondTheDesktopIsReducedToIt) {
     GLWindow window;
     ASSERT_TRUE(window.CreateGLWindow(false, "Big", 5000, 4000, true, 32, 32));
-    EXPECT_EQ(window.width, e2e::XvfbServer::kWidth);
-    EXPECT_EQ(window.height, e2e::XvfbServer::kHeight);
+    EXPECT_EQ(window.width, test::XvfbServer::kWidth);
+    EXPECT_EQ(window.height, test::XvfbServer::kHeight);
 }
 
 TEST(GLWindowCreate, CreatingAgainReplacesWindowAndContext) {
@@ -263,14 +263,15 @@ TEST(GLWindowFullScreen, CoversTheDesktopAndReturnsToTheFramedSize) {
     EXPECT_TRUE(window.fullScreen);
     std::optional<Message> size;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (window.width != e2e::XvfbServer::kWidth && std::chrono::steady_clock::now() < deadline) {
+    while (window.width != test::XvfbServer::kWidth &&
+           std::chrono::steady_clock::now() < deadline) {
         size = pumpUntil(window, MessageKind::Size, 500);
         if (size) {
             window.WindowProc(*size);
         }
     }
-    EXPECT_EQ(window.width, e2e::XvfbServer::kWidth);
-    EXPECT_EQ(window.height, e2e::XvfbServer::kHeight);
+    EXPECT_EQ(window.width, test::XvfbServer::kWidth);
+    EXPECT_EQ(window.height, test::XvfbServer::kHeight);
     platform::Rect full = window.window->clientRect();
     EXPECT_EQ(full.x, 0);
     EXPECT_EQ(full.y, 0);

@@ -1,7 +1,6 @@
 // Trovane's own answers to the plug-in contract: those of the template library.
 #include "sdk/Plugin.h"
-#include "tests/app/support/ChildProcess.h"
-#include "tests/app/support/TempFolder.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +39,8 @@ TEST(ProgramAnswers, CreateNothingThroughOneFunction) {
 
 // The names the dynamic symbol table of a file defines, listed by nm.
 std::set<std::string> exportedNames(const std::filesystem::path& file) {
-    const test::TempFolder folder;
-    const test::ProcessOutcome outcome = test::runProcess(
-        "/usr/bin/nm", {"-D", "--defined-only", file.string()}, folder.path(), 30s);
+    const test::ProcessResult outcome =
+        test::runProcess({"/usr/bin/nm", "-D", "--defined-only", file.string()}, 30s);
     std::set<std::string> names;
     std::istringstream lines(outcome.out);
     std::string address, kind, name;

@@ -1,7 +1,7 @@
 // The built Trovane, copied with chosen libraries into a fresh folder and run there.
 #include "app/KeyReference.h"
-#include "tests/app/support/ChildProcess.h"
-#include "tests/app/support/TempFolder.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -41,19 +41,6 @@ std::string expectedOutput() {
     return std::string(kTitleLine) + "\n" + kKeyReferenceText;
 }
 
-// No display for the program: whatever follows start-up ends quickly without a window.
-std::vector<std::string> headlessEnvironment() {
-    std::vector<std::string> entries;
-    for (std::string& entry : test::currentEnvironment()) {
-        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("WAYLAND_DISPLAY=", 0) != 0 &&
-            entry.rfind("SDL_VIDEODRIVER=", 0) != 0) {
-            entries.push_back(std::move(entry));
-        }
-    }
-    entries.emplace_back("SDL_VIDEODRIVER=x11");
-    return entries;
-}
-
 std::string firstLine(const std::string& text) {
     return text.substr(0, text.find('\n') + 1);
 }
@@ -91,9 +78,15 @@ protected:
 
     // Runs the copied program; it must end by itself, without a crash or a
     // sanitizer report.
-    test::ProcessOutcome run(const std::vector<std::string>& args = {}) {
-        test::ProcessOutcome outcome = test::runProcess(folder.path() / "Trovane", args,
-                                                        folder.path(), 60s, headlessEnvironment());
+    test::ProcessResult run(const std::vector<std::string>& args = {}) {
+        test::LaunchOptions options;
+        options.argv = {(folder.path() / "Trovane").string()};
+        options.argv.insert(options.argv.end(), args.begin(), args.end());
+        options.workingDirectory = folder.path();
+        // No display: whatever follows start-up ends quickly without a window.
+        options.unsetEnvironment = {"DISPLAY", "WAYLAND_DISPLAY"};
+        options.environment["SDL_VIDEODRIVER"] = "x11";
+        test::ProcessResult outcome = test::runProcess(std::move(options), 60s);
         EXPECT_FALSE(outcome.timedOut);
         EXPECT_TRUE(outcome.exited) << outcome.err;
         EXPECT_EQ(outcome.err.find("Sanitizer"), std::string::npos) << outcome.err;
@@ -102,14 +95,14 @@ protected:
 
     // Start-up went through to the application: the text came first and
     // nothing was said about the settings or the two libraries.
-    static void expectStartedUp(const test::ProcessOutcome& outcome) {
+    static void expectStartedUp(const test::ProcessResult& outcome) {
         EXPECT_EQ(outcome.out.substr(0, expectedOutput().size()), expectedOutput());
         EXPECT_EQ(outcome.err.find("config.ini"), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.find("Bastrel.dll"), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.find("Lexmoor.dll"), std::string::npos) << outcome.err;
     }
 
-    test::TempFolder folder;
+    test::TempDir folder;
 };
 
 using StartupOutput = StartupTest;
@@ -130,7 +123,7 @@ TEST_F(StartupOutput, OwnSettingsStartTheSameWay) {
 
 TEST_F(StartupConfigFile, MissingFileIsReportedOnceAndDefaultsAreUsed) {
     installProgram();
-    const test::ProcessOutcome outcome = run();
+    const test::ProcessResult outcome = run();
     EXPECT_EQ(outcome.out.substr(0, expectedOutput().size()), expectedOutput());
     EXPECT_EQ(
         firstLine(outcome.err),
@@ -141,7 +134,7 @@ TEST_F(StartupConfigFile, MissingFileIsReportedOnceAndDefaultsAreUsed) {
 TEST_F(StartupConfigFile, FolderInsteadOfFileIsReportedWithItsReason) {
     installProgram();
     fs::create_directory(folder.path() / "config.ini");
-    const test::ProcessOutcome outcome = run();
+    const test::ProcessResult outcome = run();
     EXPECT_EQ(firstLine(outcome.err),
               "config.ini: cannot open (Is a directory); running on built-in defaults\n");
 }
@@ -158,7 +151,7 @@ TEST_F(StartupLibraries, MissingIniLibraryStopsWithItsReason) {
     install("Trovane");
     install("Bastrel.so");
     installShippedConfig();
-    const test::ProcessOutcome outcome = run();
+    const test::ProcessResult outcome = run();
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.out, expectedOutput());
     EXPECT_EQ(outcome.err.rfind("Lexmoor.dll: cannot load (", 0), 0u) << outcome.err;
@@ -170,7 +163,7 @@ TEST_F(StartupLibraries, MissingFileReaderLibraryStopsWithItsReason) {
     install("Trovane");
     install("Lexmoor.so");
     installShippedConfig();
-    const test::ProcessOutcome outcome = run();
+    const test::ProcessResult outcome = run();
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.out, expectedOutput());
     EXPECT_EQ(outcome.err.rfind("Bastrel.dll: cannot load (", 0), 0u) << outcome.err;
@@ -182,7 +175,7 @@ TEST_F(StartupLibraries, IniLibraryWithoutCreateInstanceStops) {
     install("Bastrel.so");
     install("TestNoCreateInstance.so", "Lexmoor.so");
     installShippedConfig();
-    const test::ProcessOutcome outcome = run();
+    const test::ProcessResult outcome = run();
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.out, expectedOutput());
     EXPECT_EQ(outcome.err, "Lexmoor.dll: does not export CreateInstance\n");
@@ -193,13 +186,13 @@ TEST_F(StartupLibraries, LibrariesThatCreateNothingStop) {
     install("Bastrel.so");
     install("Shadrel.so", "Lexmoor.so");
     installShippedConfig();
-    const test::ProcessOutcome noParser = run();
+    const test::ProcessResult noParser = run();
     EXPECT_EQ(noParser.exitCode, 1);
     EXPECT_EQ(noParser.err, "Lexmoor.dll: creates no \"IniParser\"\n");
 
     fs::remove(folder.path() / "Bastrel.so");
     install("Shadrel.so", "Bastrel.so");
-    const test::ProcessOutcome noReader = run();
+    const test::ProcessResult noReader = run();
     EXPECT_EQ(noReader.exitCode, 1);
     EXPECT_EQ(noReader.err, "Bastrel.dll: creates no \"Default\"\n");
 }

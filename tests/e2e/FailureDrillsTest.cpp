@@ -2,11 +2,9 @@
 // texture, window values or display. Each drill must end in one clear line
 // and either a normal run or an orderly exit; never a crash, a hang or a
 // process left behind.
-#include "ChildProcess.h"
 #include "ProgramRun.h"
-#include "TempDir.h"
+#include "Rig.h"
 #include "XDisplay.h"
-#include "XvfbServer.h"
 
 #include <gtest/gtest.h>
 

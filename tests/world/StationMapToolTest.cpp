@@ -1,4 +1,4 @@
-#include "tests/world/ProcessRun.h"
+#include "tests/support/ChildProcess.h"
 #include "world/StationRandom.h"
 #include "world/Structure.h"
 
@@ -12,12 +12,14 @@
 namespace trovane {
 namespace {
 
-constexpr int kTimeoutSeconds = 60;
+constexpr test::Milliseconds kTimeLimit{60000};
 
 const std::string kTool = std::string(TROVANE_BINARY_DIR) + "/trovane-map";
 
-testing::ProcessResult runTool(const std::vector<std::string>& arguments) {
-    testing::ProcessResult result = testing::runProcess(kTool, arguments, kTimeoutSeconds);
+test::ProcessResult runTool(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{kTool};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    test::ProcessResult result = test::runProcess(argv, kTimeLimit);
     EXPECT_FALSE(result.timedOut);
     return result;
 }
@@ -81,7 +83,7 @@ std::vector<Structure> firstStations(int count) {
 }
 
 TEST(StationMapTool, JsonModePrintsOneObjectPerLineAndNothingElse) {
-    const testing::ProcessResult run = runTool({"--json", "6"});
+    const test::ProcessResult run = runTool({"--json", "6"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> out = lines(run.out);
@@ -124,7 +126,7 @@ TEST(StationMapTool, JsonModePrintsOneObjectPerLineAndNothingElse) {
 }
 
 TEST(StationMapTool, ReadableModeShowsLayersPerXOfRowsPerY) {
-    const testing::ProcessResult run = runTool({"2"});
+    const test::ProcessResult run = runTool({"2"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::vector<Structure> expected = firstStations(2);
     const std::vector<std::string> out = lines(run.out);
@@ -155,14 +157,14 @@ TEST(StationMapTool, ReadableModeShowsLayersPerXOfRowsPerY) {
 }
 
 TEST(StationMapTool, WithoutArgumentsPrintsTheFirstStation) {
-    const testing::ProcessResult run = runTool({});
+    const test::ProcessResult run = runTool({});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.rfind("station 1 (2 failed attempts)\n", 0), 0u);
     EXPECT_EQ(run.out.find("station 2"), std::string::npos);
 }
 
 TEST(StationMapTool, HelpPrintsUsage) {
-    const testing::ProcessResult run = runTool({"--help"});
+    const test::ProcessResult run = runTool({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out.rfind("usage: trovane-map", 0), 0u);
 }
@@ -174,7 +176,7 @@ TEST(StationMapTool, BadArgumentsGiveOneLineAndExitCode2) {
         {"--json", "-1"}, {" 7"}, {"1e3"},
     };
     for (const auto& arguments : cases) {
-        const testing::ProcessResult run = runTool(arguments);
+        const test::ProcessResult run = runTool(arguments);
         SCOPED_TRACE(arguments.back());
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");

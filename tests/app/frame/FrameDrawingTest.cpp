@@ -3,11 +3,11 @@
 // display lists drawing exactly what immediate mode draws.
 #include "app/Application.h"
 
-#include "DisplayForTests.h"
-#include "TempDir.h"
 #include "app/BombFlight.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "tests/support/DisplayForTests.h"
+#include "tests/support/TempDir.h"
 #include "world/StationRandom.h"
 
 #include <GL/gl.h>
@@ -23,7 +23,7 @@ namespace trovane {
 namespace {
 
 [[maybe_unused]] const auto* const display =
-    ::testing::AddGlobalTestEnvironment(new e2e::DisplayForTests);
+    ::testing::AddGlobalTestEnvironment(new test::DisplayForTests);
 
 // Outside the back of the first station, looking away from it: nothing but
 // what the test puts in front of the camera is drawn.
@@ -112,7 +112,7 @@ protected:
         return makeShared<Bomb>(bomb);
     }
 
-    e2e::TempDir folder{"trovane-frame-drawing-test"};
+    test::TempDir folder{"trovane-frame-drawing-test"};
     std::filesystem::path previous;
     StationRandomScope firstStation; // app holds the first station of a run
     Application app;

@@ -1,6 +1,6 @@
 #include "Image.h"
 
-#include "TempDir.h"
+#include "Rig.h"
 
 #include <sstream>
 #include <string>

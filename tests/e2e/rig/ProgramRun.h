@@ -4,8 +4,7 @@
 // finds exactly what the test gave it.
 #pragma once
 
-#include "ChildProcess.h"
-#include "TempDir.h"
+#include "Rig.h"
 #include "XDisplay.h"
 
 #include <map>

@@ -5,7 +5,6 @@
 
 #include "ProgramRun.h"
 #include "XDisplay.h"
-#include "XvfbServer.h"
 
 #include <optional>
 #include <string>

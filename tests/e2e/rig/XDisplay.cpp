@@ -27,22 +27,25 @@ std::optional<int> field(const std::string& shell, const std::string& name) {
 
 } // namespace
 
-CommandResult XDisplay::run(const std::vector<std::string>& argv, Milliseconds timeout) const {
-    return runCommand(argv, timeout, {{"DISPLAY", display_}});
+ProcessResult XDisplay::run(const std::vector<std::string>& argv, Milliseconds timeout) const {
+    LaunchOptions options;
+    options.argv = argv;
+    options.environment["DISPLAY"] = display_;
+    return runProcess(std::move(options), timeout);
 }
 
 std::optional<std::string> XDisplay::waitForWindow(pid_t pid, Milliseconds timeout) const {
-    CommandResult found = run(
+    ProcessResult found = run(
         {"xdotool", "search", "--sync", "--onlyvisible", "--pid", std::to_string(pid)}, timeout);
-    if (!found.finished || found.exitCode != 0 || found.out.empty()) {
+    if (!found.succeeded() || found.out.empty()) {
         return std::nullopt;
     }
     return firstLine(found.out);
 }
 
 bool XDisplay::focus(const std::string& window) const {
-    CommandResult result = run({"xdotool", "windowfocus", "--sync", window});
-    return result.finished && result.exitCode == 0;
+    ProcessResult result = run({"xdotool", "windowfocus", "--sync", window});
+    return result.succeeded();
 }
 
 void XDisplay::holdKey(const std::string& key, Milliseconds hold) const {
@@ -70,7 +73,7 @@ void XDisplay::moveMouseTo(int x, int y) const {
 }
 
 std::string XDisplay::windowName(const std::string& window) const {
-    CommandResult result = run({"xdotool", "getwindowname", window});
+    ProcessResult result = run({"xdotool", "getwindowname", window});
     return firstLine(result.out);
 }
 
@@ -89,34 +92,34 @@ std::optional<std::string> XDisplay::waitForName(const std::string& window,
 }
 
 std::optional<WindowGeometry> XDisplay::geometry(const std::string& window) const {
-    CommandResult result = run({"xdotool", "getwindowgeometry", "--shell", window});
+    ProcessResult result = run({"xdotool", "getwindowgeometry", "--shell", window});
     auto x = field(result.out, "X");
     auto y = field(result.out, "Y");
     auto width = field(result.out, "WIDTH");
     auto height = field(result.out, "HEIGHT");
-    if (!result.finished || result.exitCode != 0 || !x || !y || !width || !height) {
+    if (!result.succeeded() || !x || !y || !width || !height) {
         return std::nullopt;
     }
     return WindowGeometry{*x, *y, *width, *height};
 }
 
 std::optional<Image> XDisplay::screenshot(const std::filesystem::path& png) const {
-    CommandResult shot = run({"import", "-window", "root", "png:" + png.string()});
-    if (!shot.finished || shot.exitCode != 0) {
+    ProcessResult shot = run({"import", "-window", "root", "png:" + png.string()});
+    if (!shot.succeeded()) {
         return std::nullopt;
     }
     std::filesystem::path ppm = png;
     ppm.replace_extension(".ppm");
-    CommandResult converted = run({"convert", png.string(), "-depth", "8", "ppm:" + ppm.string()});
-    if (!converted.finished || converted.exitCode != 0) {
+    ProcessResult converted = run({"convert", png.string(), "-depth", "8", "ppm:" + ppm.string()});
+    if (!converted.succeeded()) {
         return std::nullopt;
     }
     return Image::readPpm(ppm);
 }
 
 bool XDisplay::requestClose(const std::string& window) const {
-    CommandResult result = run({E2E_CLOSE_TOOL, window});
-    return result.finished && result.exitCode == 0;
+    ProcessResult result = run({E2E_CLOSE_TOOL, window});
+    return result.succeeded();
 }
 
 } // namespace e2e

@@ -3,8 +3,8 @@
 // and keys are held (down, a pause, up) so that polled input sees them.
 #pragma once
 
-#include "ChildProcess.h"
 #include "Image.h"
+#include "Rig.h"
 
 #include <filesystem>
 #include <optional>
@@ -68,7 +68,7 @@ public:
     bool requestClose(const std::string& window) const;
 
 private:
-    CommandResult run(const std::vector<std::string>& argv,
+    ProcessResult run(const std::vector<std::string>& argv,
                       Milliseconds timeout = Milliseconds(10000)) const;
 
     std::string display_;

@@ -2,7 +2,7 @@
 // no real keyboard or mouse, but runs the device rules and takes wheel events.
 #include "platform/input/InputSystem.h"
 #include "platform/input/MouseRecord.h"
-#include "tests/platform/input/support/ScopedEnvironment.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

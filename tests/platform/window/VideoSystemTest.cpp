@@ -1,47 +1,18 @@
 // Opening the window system: a real display, or one clear refusal.
 #include "platform/window/VideoSystem.h"
 
-#include "DisplayForTests.h"
+#include "tests/support/DisplayForTests.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace trovane::platform {
 namespace {
 
 [[maybe_unused]] const auto* const display =
-    ::testing::AddGlobalTestEnvironment(new e2e::DisplayForTests);
-
-// Sets or removes an environment variable for one scope.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedVariable() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+    ::testing::AddGlobalTestEnvironment(new test::DisplayForTests);
 
 TEST(VideoSystem, OpensOnTheXDisplay) {
     std::string error;
@@ -49,8 +20,8 @@ TEST(VideoSystem, OpensOnTheXDisplay) {
     ASSERT_NE(video, nullptr) << error;
     EXPECT_STREQ(video->driverName(), "x11");
     Rect desktop = video->desktopBounds();
-    EXPECT_EQ(desktop.width, e2e::XvfbServer::kWidth);
-    EXPECT_EQ(desktop.height, e2e::XvfbServer::kHeight);
+    EXPECT_EQ(desktop.width, test::XvfbServer::kWidth);
+    EXPECT_EQ(desktop.height, test::XvfbServer::kHeight);
 }
 
 TEST(VideoSystem, OpensAgainAfterClosing) {
@@ -68,24 +39,27 @@ void expectRefusal(const std::string& error) {
 }
 
 TEST(VideoSystem, WithoutADisplayRefusesWithOneLine) {
-    ScopedVariable noDisplay("DISPLAY", nullptr);
-    ScopedVariable noWayland("WAYLAND_DISPLAY", nullptr);
+    test::ScopedEnvironment environment;
+    environment.unset("DISPLAY");
+    environment.unset("WAYLAND_DISPLAY");
     std::string error;
     EXPECT_EQ(VideoSystem::open(error), nullptr);
     expectRefusal(error);
 }
 
 TEST(VideoSystem, WithoutADisplayNeverFallsBackToAnInvisibleDriver) {
-    ScopedVariable noDisplay("DISPLAY", nullptr);
-    ScopedVariable noWayland("WAYLAND_DISPLAY", nullptr);
-    ScopedVariable noDriver("SDL_VIDEODRIVER", nullptr);
+    test::ScopedEnvironment environment;
+    environment.unset("DISPLAY");
+    environment.unset("WAYLAND_DISPLAY");
+    environment.unset("SDL_VIDEODRIVER");
     std::string error;
     EXPECT_EQ(VideoSystem::open(error), nullptr);
     expectRefusal(error);
 }
 
 TEST(VideoSystem, UnknownDisplayIsRefusedToo) {
-    ScopedVariable elsewhere("DISPLAY", ":99999");
+    test::ScopedEnvironment environment;
+    environment.set("DISPLAY", ":99999");
     std::string error;
     EXPECT_EQ(VideoSystem::open(error), nullptr);
     expectRefusal(error);
@@ -94,7 +68,8 @@ TEST(VideoSystem, UnknownDisplayIsRefusedToo) {
 
 TEST(VideoSystem, WorksAgainAfterARefusal) {
     {
-        ScopedVariable noDisplay("DISPLAY", nullptr);
+        test::ScopedEnvironment environment;
+        environment.unset("DISPLAY");
         std::string error;
         EXPECT_EQ(VideoSystem::open(error), nullptr);
     }

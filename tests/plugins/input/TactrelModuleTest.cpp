@@ -3,7 +3,7 @@
 #include "app/PluginLoader.h"
 #include "sdk/InputDevices.h"
 #include "sdk/OwnedObject.h"
-#include "tests/platform/input/support/ScopedEnvironment.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/plugins/support/ContractExpectations.h"
 
 #include <gtest/gtest.h>

@@ -10,8 +10,8 @@
 #include "platform/window/Window.h"
 #include "sdk/InputDevices.h"
 #include "sdk/OwnedObject.h"
-#include "tests/platform/input/support/BoundedCommand.h"
-#include "tests/platform/input/support/XvfbDisplay.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/XvfbServer.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +31,13 @@ constexpr auto kEventLimit = milliseconds(5000);
 
 bool xdotool(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "xdotool");
-    return test::runCommand(arguments) == 0;
+    return test::runProcess(arguments, test::Milliseconds(5000)).succeeded();
 }
 
 class TactrelX11Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(display.running()) << display.error();
+        display.exportDisplay();
         std::string error;
         video = platform::VideoSystem::open(error);
         ASSERT_NE(video, nullptr) << error;
@@ -107,7 +107,7 @@ protected:
         return seen && up && pumpUntil([&] { return !check(); });
     }
 
-    test::XvfbDisplay display;
+    test::XvfbServer display;
     std::unique_ptr<platform::VideoSystem> video;
     PluginLoader loader;
     plugin::Owned<Mouse> mouse;

@@ -5,7 +5,7 @@
 #include "platform/window/VideoSystem.h"
 #include "platform/window/Window.h"
 #include "sdk/OutsideLibraries.h"
-#include "tests/platform/input/support/XvfbDisplay.h"
+#include "tests/support/XvfbServer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ namespace {
 using namespace trovane;
 
 TEST(AurelixX11Test, AnswersFromTheCurrentContextsExtensionList) {
-    test::XvfbDisplay display;
-    ASSERT_TRUE(display.running()) << display.error();
+    test::XvfbServer display;
+    display.exportDisplay();
     std::string error;
     auto video = platform::VideoSystem::open(error);
     ASSERT_NE(video, nullptr) << error;

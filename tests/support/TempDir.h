@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-namespace e2e {
+namespace trovane::test {
 
 class TempDir {
 public:
-    explicit TempDir(const std::string& prefix = "trovane-e2e");
+    explicit TempDir(const std::string& prefix = "trovane-test");
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -27,4 +27,4 @@ private:
 // The whole content of a file, or "" when it cannot be read.
 std::string readFile(const std::filesystem::path& file);
 
-} // namespace e2e
+} // namespace trovane::test

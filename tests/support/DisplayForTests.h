@@ -2,21 +2,19 @@
 // anything opens the window system.
 #pragma once
 
-#include "XvfbServer.h"
+#include "tests/support/XvfbServer.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 
-namespace e2e {
+namespace trovane::test {
 
 class DisplayForTests : public ::testing::Environment {
 public:
     void SetUp() override {
         server_ = std::make_unique<XvfbServer>();
-        setenv("DISPLAY", server_->display().c_str(), 1);
-        setenv("SDL_VIDEODRIVER", "x11", 1);
+        server_->exportDisplay();
     }
     void TearDown() override { server_.reset(); }
 
@@ -24,4 +22,4 @@ private:
     std::unique_ptr<XvfbServer> server_;
 };
 
-} // namespace e2e
+} // namespace trovane::test

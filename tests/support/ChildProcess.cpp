@@ -1,6 +1,6 @@
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <cerrno>
 #include <csignal>
@@ -12,7 +12,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace e2e {
+namespace trovane::test {
 namespace {
 
 constexpr Milliseconds kPollInterval{10};
@@ -49,6 +49,9 @@ void redirect(int target, const std::filesystem::path& file) {
     }
     redirect(STDOUT_FILENO, options.stdoutFile);
     redirect(STDERR_FILENO, options.stderrFile);
+    if (options.inheritedDescriptor >= 0) {
+        fcntl(options.inheritedDescriptor, F_SETFD, 0);
+    }
     for (const auto& name : options.unsetEnvironment) {
         unsetenv(name.c_str());
     }
@@ -107,6 +110,7 @@ bool ChildProcess::reap(bool block) {
     pid_t result = waitpid(pid_, &status, block ? 0 : WNOHANG);
     if (result == pid_) {
         status_ = decode(status);
+        exited_ = WIFEXITED(status);
         return true;
     }
     if (result < 0 && errno == ECHILD) {
@@ -147,19 +151,16 @@ void ChildProcess::kill() {
     waitExit(kReapLimit);
 }
 
-CommandResult runCommand(const std::vector<std::string>& argv, Milliseconds timeout,
-                         const std::map<std::string, std::string>& environment) {
-    TempDir scratch("trovane-cmd");
-    LaunchOptions options;
-    options.argv = argv;
-    options.environment = environment;
+ProcessResult runProcess(LaunchOptions options, Milliseconds limit) {
+    TempDir scratch("trovane-run");
     options.stdoutFile = scratch / "out";
     options.stderrFile = scratch / "err";
-    CommandResult result;
+    ProcessResult result;
     {
         ChildProcess child(options);
-        std::optional<int> status = child.waitExit(timeout);
-        result.finished = status.has_value();
+        const std::optional<int> status = child.waitExit(limit);
+        result.timedOut = !status.has_value();
+        result.exited = child.exited();
         result.exitCode = status.value_or(-1);
     }
     result.out = readFile(scratch / "out");
@@ -167,4 +168,10 @@ CommandResult runCommand(const std::vector<std::string>& argv, Milliseconds time
     return result;
 }
 
-} // namespace e2e
+ProcessResult runProcess(const std::vector<std::string>& argv, Milliseconds limit) {
+    LaunchOptions options;
+    options.argv = argv;
+    return runProcess(std::move(options), limit);
+}
+
+} // namespace trovane::test

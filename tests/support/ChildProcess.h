@@ -1,5 +1,6 @@
-// A program started in its own process group, with bounded waits. Whatever
-// is still running of the group is killed and reaped when the object goes.
+// Programs started by tests: in their own process group, with bounded waits.
+// Whatever is still running of the group is killed and reaped when the
+// object goes, and the program dies with the test even when the test is killed.
 #pragma once
 
 #include <chrono>
@@ -10,7 +11,7 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace e2e {
+namespace trovane::test {
 
 using Milliseconds = std::chrono::milliseconds;
 
@@ -21,6 +22,7 @@ struct LaunchOptions {
     std::vector<std::string> unsetEnvironment;
     std::filesystem::path stdoutFile; // empty: /dev/null
     std::filesystem::path stderrFile; // empty: /dev/null
+    int inheritedDescriptor = -1;     // kept open across exec (e.g. Xvfb's -displayfd)
 };
 
 class ChildProcess {
@@ -37,6 +39,8 @@ public:
     // code, or 128 + signal number when a signal ended it.
     std::optional<int> waitExit(Milliseconds timeout);
     bool running();
+    // Ended by returning or exit(), not by a signal.
+    bool exited() const { return exited_; }
 
     void signal(int number);
     // Kills the whole group and reaps the process (bounded).
@@ -47,19 +51,24 @@ private:
 
     pid_t pid_ = -1;
     std::optional<int> status_;
+    bool exited_ = false;
 };
 
-struct CommandResult {
-    bool finished = false; // false: killed at the time limit
-    int exitCode = -1;
+struct ProcessResult {
+    bool timedOut = false; // killed at the time limit
+    bool exited = false;   // ended by returning or exit(), not by a signal
+    int exitCode = -1;     // 128 + signal number when a signal ended it
     std::string out;
     std::string err;
+
+    bool succeeded() const { return !timedOut && exited && exitCode == 0; }
 };
 
-// Runs a command to its end or its time limit, capturing its output.
-CommandResult runCommand(const std::vector<std::string>& argv, Milliseconds timeout,
-                         const std::map<std::string, std::string>& environment = {});
+// Runs a program to its end or the time limit, capturing both output streams
+// (options' output files are ignored).
+ProcessResult runProcess(LaunchOptions options, Milliseconds limit);
+ProcessResult runProcess(const std::vector<std::string>& argv, Milliseconds limit);
 
 void sleepFor(Milliseconds duration);
 
-} // namespace e2e
+} // namespace trovane::test

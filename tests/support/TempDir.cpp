@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-namespace e2e {
+namespace trovane::test {
 
 TempDir::TempDir(const std::string& prefix) {
     std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
@@ -39,4 +39,4 @@ std::string readFile(const std::filesystem::path& file) {
     return text.str();
 }
 
-} // namespace e2e
+} // namespace trovane::test

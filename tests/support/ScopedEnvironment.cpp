@@ -1,4 +1,4 @@
-#include "tests/platform/input/support/ScopedEnvironment.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <cstdlib>
 

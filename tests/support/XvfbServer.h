@@ -1,14 +1,15 @@
-// A virtual X server on a free display of :100 to :139, 1024x768 with 24-bit
-// colour, that never resets when its last client leaves. Stopped and its
-// files removed when the object goes.
+// A virtual X server for tests on a free display of :100 to :159, 1024x768
+// with 24-bit colour, that never resets when its last client leaves. Stopped
+// (and, past a bounded wait, killed and its files removed) when the object goes.
 #pragma once
 
-#include "ChildProcess.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <memory>
 #include <string>
 
-namespace e2e {
+namespace trovane::test {
 
 class XvfbServer {
 public:
@@ -25,12 +26,18 @@ public:
     // ":N", for DISPLAY.
     std::string display() const { return ":" + std::to_string(number_); }
 
+    // Points DISPLAY at this server and holds SDL to its X11 driver, for
+    // this process, until the object goes.
+    void exportDisplay();
+
 private:
     bool tryStart(int number);
     void removeFiles() const;
 
     int number_ = -1;
+    int readyFd_ = -1;
     std::unique_ptr<ChildProcess> server_;
+    ScopedEnvironment environment_;
 };
 
-} // namespace e2e
+} // namespace trovane::test
