@@ -202,11 +202,11 @@ using StartupCommandLine = StartupTest;
 // --help and --version answer before anything else and need no library.
 TEST_F(StartupCommandLine, HelpAndVersionExitAtOnce) {
     install("Trovane");
-    const test::ProcessOutcome help = run({"--help"});
+    const test::ProcessResult help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.out.rfind("usage: trovane", 0), 0u) << help.out;
     EXPECT_EQ(help.err, "");
-    const test::ProcessOutcome version = run({"--version"});
+    const test::ProcessResult version = run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("Trovane ", 0), 0u) << version.out;
     EXPECT_EQ(version.out, firstLine(version.out)) << "one line";
@@ -215,7 +215,7 @@ TEST_F(StartupCommandLine, HelpAndVersionExitAtOnce) {
 TEST_F(StartupCommandLine, UnknownArgumentIsNamedAndStartUpGoesOn) {
     installProgram();
     installShippedConfig();
-    const test::ProcessOutcome outcome = run({"--fullscreen"});
+    const test::ProcessResult outcome = run({"--fullscreen"});
     EXPECT_EQ(firstLine(outcome.err),
               "Trovane: ignoring unknown argument '--fullscreen' (see --help)\n");
     EXPECT_EQ(outcome.out.substr(0, expectedOutput().size()), expectedOutput());
