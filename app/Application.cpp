@@ -1,6 +1,5 @@
 #include "app/Application.h"
 
-#include "app/ConfigKeys.h"
 #include "app/LibraryNames.h"
 #include "app/PluginLoader.h"
 #include "app/ProgramGlobals.h"
@@ -21,20 +20,6 @@ constexpr double kNearPlane = 0.01;
 constexpr double kFarPlane = 50.0;
 constexpr GLsizei kFontLists = 256;
 constexpr unsigned kFontGlyphs = 255; // characters 0 to 254
-
-// Settings as the parser gives them: 0 and null when a key is missing, or
-// when there is no parser at all.
-float settingNumber(const char* key) {
-    return globalIniParser ? globalIniParser->GetFloat(key) : 0.0f;
-}
-
-const char* settingText(const char* key) {
-    return globalIniParser ? globalIniParser->GetString(key) : nullptr;
-}
-
-bool isSwitchOn(const char* key) {
-    return settingNumber(key) != 0.0f;
-}
 
 void progress(bool show, const char* line) {
     if (show) {
@@ -58,7 +43,7 @@ Application::Application() = default;
 Application::~Application() = default;
 
 void Application::InitInput() {
-    const char* file = settingText(keys::kPlugInsInput);
+    const char* file = programSettings.input;
     if (!staticLoaders.input.Load(file)) {
         std::fprintf(stderr, "warning: input library %s: %s; running without keyboard and mouse\n",
                      file != nullptr ? file : "(PlugIns.Input not set)",
@@ -78,12 +63,12 @@ void Application::InitInput() {
 void Application::InitGLState() {
     glShadeModel(GL_SMOOTH);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    zTest = isSwitchOn(keys::kRenderingZTest);
+    zTest = programSettings.zTest;
     if (zTest) {
         glEnable(GL_DEPTH_TEST);
     }
     glDepthFunc(GL_LEQUAL);
-    frontToBack = isSwitchOn(keys::kRenderingFrontToBack);
+    frontToBack = programSettings.frontToBack;
     glCullFace(GL_BACK); // face culling itself stays off
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -120,11 +105,8 @@ bool Application::Init(const char* windowTitle, bool startFullScreen, int client
     }
     InitGLState();
     InitFont();
-    float z = settingNumber(keys::kLevelStartZ);
-    float y = settingNumber(keys::kLevelStartY);
-    float x = settingNumber(keys::kLevelStartX);
-    position = Vector3(x, y, z);
-    collisionDetection = isSwitchOn(keys::kRenderingCollisionDetection);
+    position = programSettings.start;
+    collisionDetection = programSettings.collisionDetection;
     PluginLoader extensionQuery(kTextureQueryLibrary);
     loadStationTexture(textures, extensionQuery, staticLoaders.images, staticLoaders.files);
     // The size the window got: unusable settings were replaced by defaults.

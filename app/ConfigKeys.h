@@ -1,18 +1,16 @@
-// Every configuration key the program reads, as "Section.Key".
-// Numbers read as 0 and texts as null when the key is missing.
+// Every configuration key the program reads, as "Section.Key"; readSettings
+// (Settings.cpp) says how each is read.
 #pragma once
 
 #include <array>
 
 namespace trovane::keys {
 
-// Read at start-up.
 inline constexpr const char* kProgramStatistics = "Program.Statistics"; // switch: progress lines
 inline constexpr const char* kProgramHeight = "Program.Height";         // client height, truncated
 inline constexpr const char* kProgramWidth = "Program.Width";           // client width, truncated
 inline constexpr const char* kProgramTitle = "Program.Title"; // window class, title, caption
 
-// Read when the application starts its window.
 inline constexpr const char* kPlugInsInput = "PlugIns.Input"; // library of "Mouse" and "Keyboard"
 inline constexpr const char* kRenderingZTest = "Rendering.Z-Test";            // switch
 inline constexpr const char* kRenderingFrontToBack = "Rendering.FrontToBack"; // switch

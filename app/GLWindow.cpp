@@ -1,7 +1,7 @@
 #include "app/GLWindow.h"
 
 #include "app/FrameClock.h"
-#include "app/WindowDefaults.h"
+#include "app/Settings.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/GLContext.h"
 #include "platform/window/Ticks.h"
@@ -71,7 +71,7 @@ void GLWindow::Destroy() {
 bool GLWindow::CreateGLWindow(bool startFullScreen, const char* windowTitle, int clientWidth,
                               int clientHeight, bool withBackBuffer, std::uint8_t colorBitCount,
                               std::uint8_t depthBitCount) {
-    WindowSettings settings = withWindowDefaults(windowTitle, clientWidth, clientHeight);
+    const WindowSettings settings = usableWindow(windowTitle, clientWidth, clientHeight);
     fullScreen = startFullScreen;
     title = settings.title;
     width = settings.width;

@@ -38,7 +38,7 @@ public:
     // deleted, then CloseWindow. The object itself stays with its owner.
     virtual void Destroy();
     // Opens the window (hidden) and its context. A null title, or a width or
-    // height of zero or less, takes the defaults of WindowDefaults.h; a size
+    // height of zero or less, takes the built-in one (usableWindow); a size
     // larger than the desktop is reduced to it. False, after one line on
     // standard error, when no display or no OpenGL context can be had.
     virtual bool CreateGLWindow(bool fullScreen, const char* title, int width, int height,

@@ -6,5 +6,6 @@ namespace trovane {
 // unload, and the loaders unload in the reverse order of their members.
 StaticLoaders staticLoaders;
 plugin::Owned<IniParser> globalIniParser;
+Settings programSettings;
 
 } // namespace trovane

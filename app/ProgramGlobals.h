@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/PluginLoader.h"
+#include "app/Settings.h"
 #include "sdk/IniParser.h"
 #include "sdk/OwnedObject.h"
 
@@ -22,5 +23,9 @@ extern StaticLoaders staticLoaders;
 // The settings of the whole run, created at start-up from the ini loader (null
 // before). Released after main returns, before its library is unloaded.
 extern plugin::Owned<IniParser> globalIniParser;
+
+// What the settings ask for, read from the parser once at start-up; the
+// built-in settings until then, or when no config.ini could be read.
+extern Settings programSettings;
 
 } // namespace trovane

@@ -1,15 +1,12 @@
 #include "app/Startup.h"
 
-#include "app/ConfigKeys.h"
-#include "app/DefaultSettings.h"
 #include "app/ProgramGlobals.h"
+#include "app/Settings.h"
 #include "sdk/OutsideLibraries.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <string>
 
 namespace trovane {
@@ -48,39 +45,19 @@ void parseFileText(FileReader& reader, IniParser& parser) {
     parser.Parse(data, static_cast<int>(size));
 }
 
-void parseDefaults(const char* configFile, int openError, IniParser& parser) {
+void reportBuiltInSettings(const char* configFile, int openError) {
     if (openError != 0) {
         std::fprintf(stderr, "%s: cannot open (%s); running on built-in defaults\n", configFile,
                      std::strerror(openError));
     } else {
         std::fprintf(stderr, "%s: cannot open; running on built-in defaults\n", configFile);
     }
-    parser.Parse(defaultSettingsText, static_cast<int>(sizeof defaultSettingsText - 1));
-}
-
-bool isSwitchOn(IniParser& parser, const char* key) {
-    return parser.GetFloat(key) != 0.0f;
-}
-
-// Truncation toward zero without undefined behaviour for huge or NaN values.
-int truncateToInt(float value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    constexpr float lowest = static_cast<float>(std::numeric_limits<int>::min());
-    constexpr float highest = static_cast<float>(std::numeric_limits<int>::max());
-    if (value <= lowest) {
-        return std::numeric_limits<int>::min();
-    }
-    if (value >= highest) {
-        return std::numeric_limits<int>::max();
-    }
-    return static_cast<int>(value);
 }
 
 } // namespace
 
 bool loadConfiguration(const char* configFile) {
+    programSettings = Settings{};
     if (!loadLibrary(staticLoaders.files, kFileReaderLibrary)) {
         return false;
     }
@@ -102,20 +79,13 @@ bool loadConfiguration(const char* configFile) {
     }
     if (opened) {
         parseFileText(*reader, *globalIniParser);
+        programSettings = readSettings(*globalIniParser);
     } else {
-        parseDefaults(configFile, openError, *globalIniParser);
+        reportBuiltInSettings(configFile, openError);
+        programSettings = Settings{};
     }
     reader.reset();
     return true;
-}
-
-ProgramSettings readProgramSettings(IniParser& parser) {
-    ProgramSettings settings;
-    settings.showStatistics = isSwitchOn(parser, keys::kProgramStatistics);
-    settings.height = truncateToInt(parser.GetFloat(keys::kProgramHeight));
-    settings.width = truncateToInt(parser.GetFloat(keys::kProgramWidth));
-    settings.title = parser.GetString(keys::kProgramTitle);
-    return settings;
 }
 
 } // namespace trovane

@@ -24,9 +24,8 @@ int main(int argc, char* argv[]) {
     }
     // Constructing the application generates the station.
     trovane::Application application;
-    const trovane::ProgramSettings settings =
-        trovane::readProgramSettings(*trovane::globalIniParser);
-    application.showStatistics = settings.showStatistics;
+    const trovane::Settings& settings = trovane::programSettings;
+    application.showStatistics = settings.statistics;
     // The window always opens framed. Without a display or a GL context
     // there is nothing to run: Init has said why.
     if (!application.Init(settings.title, false, settings.width, settings.height)) {
