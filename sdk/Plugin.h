@@ -1,9 +1,10 @@
 // The contract every run-time loaded library of Trovane offers, and Trovane itself.
 //
-// A library exports six functions. Five carry plain C names; EnumerateInterfaces
-// is exported under its C++-decorated name (a free function taking one unsigned
-// int and returning const char*), so a caller that looks it up by name must use
-// the decorated symbol, PluginContract::kEnumerateInterfacesSymbol.
+// A library exports six functions (sdk/PluginExports.h defines them). Five carry
+// plain C names; EnumerateInterfaces is exported under its C++-decorated name (a
+// free function taking one unsigned int and returning const char*), so a caller
+// that looks it up by name must use the decorated symbol,
+// plugin::kEnumerateInterfacesSymbol.
 //
 // Objects cross the boundary as pointers to classes of virtual operations only,
 // in a fixed slot order. Slot 0 of every object this system's libraries create

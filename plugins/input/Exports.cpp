@@ -1,21 +1,21 @@
-// The six exports of the input library: "Mouse" (0) and "Keyboard" (1).
+// The input library's contract: "Mouse" (0) and "Keyboard" (1).
 #include "SystemKeyboard.h"
 #include "SystemMouse.h"
 #include "platform/input/InputSystem.h"
-#include "sdk/Plugin.h"
+#include "sdk/PluginExports.h"
 
 #include <new>
 
 namespace {
 
-constexpr plugin::InterfaceTable<2> kInterfaces{"Input", {"Mouse", "Keyboard"}};
+constexpr plugin::InterfaceTable<2> kTable{"Input", {"Mouse", "Keyboard"}};
+constexpr int kMouseId = 0;
 
-void* createMouse() {
-    Mouse* mouse = new (std::nothrow) tactrel::SystemMouse(&tactrel::input::createInputSystem);
-    return mouse;
-}
-
-void* createKeyboard() {
+void* createDevice(int id) {
+    if (id == kMouseId) {
+        Mouse* mouse = new (std::nothrow) tactrel::SystemMouse(&tactrel::input::createInputSystem);
+        return mouse;
+    }
     Keyboard* keyboard =
         new (std::nothrow) tactrel::SystemKeyboard(&tactrel::input::createInputSystem);
     return keyboard;
@@ -23,38 +23,4 @@ void* createKeyboard() {
 
 } // namespace
 
-extern "C" {
-
-int APIVersion() {
-    return plugin::kApiVersion;
-}
-
-const char* ComponentType() {
-    return kInterfaces.componentType;
-}
-
-int GetInterfaceID(const char* name) {
-    return kInterfaces.find(name);
-}
-
-void* CreateInstanceByID(int id) {
-    switch (id) {
-    case 0:
-        return createMouse();
-    case 1:
-        return createKeyboard();
-    default:
-        return nullptr;
-    }
-}
-
-void* CreateInstance(const char* name) {
-    const int id = GetInterfaceID(name);
-    return id < 0 ? nullptr : CreateInstanceByID(id);
-}
-
-} // extern "C"
-
-const char* EnumerateInterfaces(unsigned int index) {
-    return kInterfaces.enumerate(index);
-}
+TROVANE_PLUGIN_EXPORTS(kTable, createDevice)

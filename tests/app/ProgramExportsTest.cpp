@@ -26,15 +26,13 @@ TEST(ProgramAnswers, DescribeASystemWithOneEngineInterface) {
     EXPECT_EQ(GetInterfaceID(nullptr), -1);
 }
 
-TEST(ProgramAnswers, CreateNothingThroughOneFunction) {
+TEST(ProgramAnswers, CreateNothingByNameOrIdentifier) {
     EXPECT_EQ(CreateInstance("Engine"), nullptr);
     EXPECT_EQ(CreateInstance("Default"), nullptr);
     EXPECT_EQ(CreateInstance(nullptr), nullptr);
     for (int id : {0, 1, -1, INT_MAX}) {
         EXPECT_EQ(CreateInstanceByID(id), nullptr) << id;
     }
-    EXPECT_EQ(reinterpret_cast<void*>(&CreateInstance),
-              reinterpret_cast<void*>(&CreateInstanceByID));
 }
 
 // The names the dynamic symbol table of a file defines, listed by nm.

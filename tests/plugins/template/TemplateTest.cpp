@@ -12,12 +12,6 @@ TEST(ShadrelContract, DeclaresEngineAndCreatesNothing) {
     test::expectContract(probe, {"System", {{"Engine", false}}});
 }
 
-TEST(ShadrelContract, BothCreateExportsAreOneFunction) {
-    const test::ContractProbe probe("Shadrel.dll");
-    ASSERT_TRUE(probe.complete()) << probe.library.error();
-    EXPECT_EQ(probe.library.symbol("CreateInstance"), probe.library.symbol("CreateInstanceByID"));
-}
-
 TEST(ShadrelThroughLoader, LoadsButGivesNoObjects) {
     PluginLoader loader;
     ASSERT_TRUE(loader.Load("Shadrel.dll")) << loader.error();

@@ -1,0 +1,50 @@
+// Defines a library's six exports from its interface table and one
+// create-by-identifier function; write it once, at namespace scope:
+//
+//   TROVANE_PLUGIN_EXPORTS(kTable, createById)
+//
+// kTable is a plugin::InterfaceTable; createById is a void* (*)(int) that
+// gives the object of an identifier, or null for identifiers that make none
+// (it is never handed a negative one). CreateInstance looks the name up in
+// the table and hands on to createById.
+#pragma once
+
+#include "sdk/Plugin.h"
+
+namespace plugin {
+
+template <unsigned Count>
+void* createByName(const InterfaceTable<Count>& table, void* (*createById)(int), const char* name) {
+    const int id = table.find(name);
+    return id < 0 ? nullptr : createById(id);
+}
+
+// Identifiers outside the table make nothing.
+template <unsigned Count>
+void* createByIdentifier(const InterfaceTable<Count>& /*table*/, void* (*createById)(int), int id) {
+    return id < 0 || id >= static_cast<int>(Count) ? nullptr : createById(id);
+}
+
+} // namespace plugin
+
+#define TROVANE_PLUGIN_EXPORTS(table, createById)                                                  \
+    extern "C" {                                                                                   \
+    int APIVersion() {                                                                             \
+        return plugin::kApiVersion;                                                                \
+    }                                                                                              \
+    const char* ComponentType() {                                                                  \
+        return (table).componentType;                                                              \
+    }                                                                                              \
+    int GetInterfaceID(const char* name) {                                                         \
+        return (table).find(name);                                                                 \
+    }                                                                                              \
+    void* CreateInstanceByID(int id) {                                                             \
+        return plugin::createByIdentifier(table, createById, id);                                  \
+    }                                                                                              \
+    void* CreateInstance(const char* name) {                                                       \
+        return plugin::createByName(table, createById, name);                                      \
+    }                                                                                              \
+    }                                                                                              \
+    const char* EnumerateInterfaces(unsigned int index) {                                          \
+        return (table).enumerate(index);                                                           \
+    }
