@@ -23,18 +23,17 @@ class Application : public GLWindow {
 public:
     // Generates the station (the structure member).
     Application();
-    // Releases the input devices, then the bombs, the texture names, the
-    // tree share and the structure; the window and context close last.
+    // The window and its context close last: the devices read through the
+    // window system, and the texture names belong to the context.
     ~Application() override;
 
     // Keeps the viewport, then sets the projection (60 degrees vertical,
     // near 0.01, far 50) and loads the viewing matrix.
     void Resize(int width, int height) override;
     void RenderFrame() override;
-    // Input devices, station tree, window and context, GL state, font,
-    // start position, station texture, projection, then shows the window.
-    // False, after one line on standard error, when no window could be made;
-    // a missing input library or texture only warns.
+    // Takes programSettings. False, after one line on standard error, when
+    // no window could be made; a missing input library or texture only warns,
+    // since the station can still be watched without them.
     bool Init(const char* title, bool fullScreen, int width, int height) override;
 
     // Flies the scripted circle: sets position's x and z from the clock and
