@@ -3,6 +3,7 @@
 #include "app/LibraryNames.h"
 #include "app/PluginLoader.h"
 #include "app/ProgramGlobals.h"
+#include "app/Projection.h"
 #include "app/StationTexture.h"
 #include "platform/window/BitmapFont.h"
 
@@ -15,9 +16,6 @@
 namespace trovane {
 namespace {
 
-constexpr double kFieldOfViewDegrees = 60.0;
-constexpr double kNearPlane = 0.01;
-constexpr double kFarPlane = 50.0;
 constexpr GLsizei kFontLists = 256;
 constexpr unsigned kFontGlyphs = 255; // characters 0 to 254
 
@@ -107,6 +105,7 @@ bool Application::Init(const char* windowTitle, bool startFullScreen, int client
     InitFont();
     position = programSettings.start;
     collisionDetection = programSettings.collisionDetection;
+    portalCulling = programSettings.portalCulling;
     PluginLoader extensionQuery(kTextureQueryLibrary);
     loadStationTexture(textures, extensionQuery, staticLoaders.images, staticLoaders.files);
     // The size the window got: unusable settings were replaced by defaults.

@@ -54,6 +54,7 @@ public:
     bool zTest = false;
     bool frontToBack = false;
     bool collisionDetection = false;
+    bool portalCulling = true; // draw only the rooms seen through the doors
 
     // What the frame keeps from one frame to the next: the clock of the last
     // frame, throw and probe, the status text, the draw list, the bomb cube.

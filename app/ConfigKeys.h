@@ -19,8 +19,10 @@ inline constexpr const char* kLevelStartY = "Level.StartY";
 inline constexpr const char* kLevelStartX = "Level.StartX";
 inline constexpr const char* kRenderingCollisionDetection =
     "Rendering.CollisionDetection"; // switch
+inline constexpr const char* kRenderingPortalCulling =
+    "Rendering.PortalCulling"; // switch, on when missing
 
-inline constexpr std::array<const char*, 11> kAll = {
+inline constexpr std::array<const char*, 12> kAll = {
     kProgramStatistics,
     kProgramHeight,
     kProgramWidth,
@@ -32,6 +34,7 @@ inline constexpr std::array<const char*, 11> kAll = {
     kLevelStartY,
     kLevelStartX,
     kRenderingCollisionDetection,
+    kRenderingPortalCulling,
 };
 
 } // namespace trovane::keys

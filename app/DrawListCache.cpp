@@ -19,9 +19,11 @@ bool DrawListCache::update(const SharedPtr<BspTree>& tree, Vector3 eye, bool fro
     lastLeaf_ = cell;
     std::vector<SharedPtr<Mesh>>().swap(drawList_);
     drawList_.reserve(kReserved);
+    cells_.clear();
+    cells_.reserve(kReserved);
     builtFrom_ = tree;
     if (tree) {
-        collectDrawList(*tree, drawList_, tree->root(), eye, frontToBack, -1);
+        collectDrawList(*tree, drawList_, cells_, tree->root(), eye, frontToBack, -1);
     }
     return true;
 }

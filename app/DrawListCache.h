@@ -25,11 +25,14 @@ public:
 
     // Entries may be empty (geometry that is not a mesh); they are skipped.
     const std::vector<SharedPtr<Mesh>>& meshes() const { return drawList_; }
+    // The leaf cell of each entry of meshes, in the same order.
+    const std::vector<std::int32_t>& cells() const { return cells_; }
     // The cell of the leaf the list was built for; -1 before the first build.
     std::int32_t lastLeaf() const { return lastLeaf_; }
 
 private:
     std::vector<SharedPtr<Mesh>> drawList_;
+    std::vector<std::int32_t> cells_;
     std::int32_t lastLeaf_ = -1;
     // The tree the list was built from, held so that a new tree can never
     // be mistaken for it.

@@ -1,6 +1,7 @@
 #include "app/FrameDrawing.h"
 
 #include "app/MeshDrawing.h"
+#include "app/Projection.h"
 #include "math/BombMesh.h"
 
 #include <GL/gl.h>
@@ -53,9 +54,27 @@ void FrameDrawing::begin() {
     glPushMatrix();
 }
 
+void FrameDrawing::cullRooms(const FrameStep& step, const FrameView& view) {
+    if (view.cells == nullptr) {
+        culling_ = RoomCulling(); // every room
+        return;
+    }
+    GLint polygonModes[2] = {GL_FILL, GL_FILL};
+    glGetIntegerv(GL_POLYGON_MODE, polygonModes);
+    const CullingConditions when{view.portalCulling,
+                                 polygonModes[0] == GL_FILL && polygonModes[1] == GL_FILL,
+                                 view.zTest, view.frontToBack};
+    const ViewFrustum frustum = ViewFrustum::fromOrientation(
+        step.orientation, view.position, static_cast<float>(kFieldOfViewDegrees), view.aspect,
+        static_cast<float>(kNearPlane));
+    culling_.update(*view.cells, frustum, when);
+}
+
 void FrameDrawing::drawStation(const FrameView& view) const {
-    for (const SharedPtr<Mesh>& mesh : drawList_.meshes()) {
-        if (!mesh) {
+    const std::vector<std::int32_t>& cells = drawList_.cells();
+    for (std::size_t i = 0; i < drawList_.meshes().size(); ++i) {
+        const SharedPtr<Mesh>& mesh = drawList_.meshes()[i];
+        if (!mesh || !culling_.drawsLeaf(cells[i])) {
             continue;
         }
         bindWallTexture(view.textures);
@@ -127,6 +146,7 @@ void FrameDrawing::draw(const FrameStep& step, const FrameView& view) {
     if (meshes_ == StationMeshes::Recorded) {
         recorded_.record(view.tree);
     }
+    cullRooms(step, view);
     drawStation(view);
     drawBombs(view.bombs);
     glPopMatrix();

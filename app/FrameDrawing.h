@@ -6,6 +6,7 @@
 #include "app/Bomb.h"
 #include "app/DrawListCache.h"
 #include "app/FrameUpdate.h"
+#include "app/RoomCulling.h"
 #include "app/StationDisplayLists.h"
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
@@ -26,6 +27,10 @@ struct FrameView {
     bool zTest = false;
     unsigned int fontBase = 0; // 0: no font, no text
     const char* statusText = "";
+    // With the station's cells, only the rooms seen through the doors are drawn.
+    const CellMap* cells = nullptr;
+    bool portalCulling = false;
+    float aspect = 4.0f / 3.0f; // of the viewport, width / height
 };
 
 // How the room meshes reach GL: replayed from display lists recorded once per
@@ -41,7 +46,11 @@ public:
     static void begin();
     void draw(const FrameStep& step, const FrameView& view);
 
+    // The rooms the last frame drew.
+    const RoomCulling& culling() const { return culling_; }
+
 private:
+    void cullRooms(const FrameStep& step, const FrameView& view);
     void drawStation(const FrameView& view) const;
     void drawMesh(const Mesh& mesh) const;
     void drawBombs(const std::vector<SharedPtr<Bomb>>& bombs);
@@ -50,6 +59,7 @@ private:
     StationMeshes meshes_;
     DrawListCache drawList_;
     StationDisplayLists recorded_;
+    RoomCulling culling_;
     // The cube drawn for every bomb, made the first time one is drawn.
     SharedPtr<Mesh> bombMesh_;
     SharedPtr<VertexList> bombVertices_;

@@ -72,7 +72,7 @@ Vector3 FrameUpdate::readMotion(const FrameInputs& in, float dt) const {
     return m;
 }
 
-void FrameUpdate::readSwitches(FrameScene& scene, const FrameInputs& in, FrameStep& step) const {
+void FrameUpdate::readSwitches(FrameScene& scene, const FrameInputs& in, FrameStep& step) {
     if (letterDown(in, 'd')) {
         scene.demoMode = true; // nothing turns it off
     }
@@ -107,6 +107,9 @@ void FrameUpdate::readSwitches(FrameScene& scene, const FrameInputs& in, FrameSt
     if (letterDown(in, 'k')) {
         in.switches.setPolygonMode(PolygonMode::Point);
     }
+    const bool cullingKey = letterDown(in, 'p');
+    step.cullingToggled = cullingKey && !cullingKeyDown_;
+    cullingKeyDown_ = cullingKey;
 }
 
 void FrameUpdate::throwOrRegenerate(FrameScene& scene, const FrameInputs& in, FrameStep& step) {

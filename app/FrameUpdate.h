@@ -43,12 +43,13 @@ struct FrameInputs {
 
 // What the drawing half needs from the update.
 struct FrameStep {
-    Matrix4 orientation;       // the camera's turn, applied before -position
-    Vector3 view{0, 0, 1};     // unit view direction in world axes
-    float dt = 0.0f;           // seconds since the previous frame
-    bool orderChanged = false; // b or f was down
-    bool regenerated = false;  // a new station was made
-    bool probed = false;       // the camera collision probe ran
+    Matrix4 orientation;         // the camera's turn, applied before -position
+    Vector3 view{0, 0, 1};       // unit view direction in world axes
+    float dt = 0.0f;             // seconds since the previous frame
+    bool orderChanged = false;   // b or f was down
+    bool regenerated = false;    // a new station was made
+    bool cullingToggled = false; // p went down: portal culling on or off
+    bool probed = false;         // the camera collision probe ran
 };
 
 class FrameUpdate {
@@ -56,9 +57,9 @@ public:
     // Minimum time between two throws or regenerations.
     static constexpr double kThrowInterval = 0.2;
 
-    // One frame. Polls the keyboard 16 times and the mouse up to 6 times, in
+    // One frame. Polls the keyboard 17 times and the mouse up to 6 times, in
     // a fixed order: the arrows and w, s, the wheel, then d z u b f c x l t
-    // k; the mouse's y and x; the three buttons only when a throw is due.
+    // k p; the mouse's y and x; the three buttons only when a throw is due.
     FrameStep run(FrameScene& scene, const FrameInputs& inputs);
 
     // The line for the overlay: "Trovane" until the first probe.
@@ -67,7 +68,7 @@ public:
 private:
     float timeStep(double now);
     Vector3 readMotion(const FrameInputs& inputs, float dt) const;
-    void readSwitches(FrameScene& scene, const FrameInputs& inputs, FrameStep& step) const;
+    void readSwitches(FrameScene& scene, const FrameInputs& inputs, FrameStep& step);
     void throwOrRegenerate(FrameScene& scene, const FrameInputs& inputs, FrameStep& step);
     void keepOffWalls(FrameScene& scene, Vector3 from, Vector3 motion, FrameStep& step);
 
@@ -75,6 +76,7 @@ private:
     double lastFrameTime_ = 0.0;
     Vector3 lastView_{0.0f, 0.0f, 1.0f}; // at the last collision probe
     double lastThrowTime_ = 0.0;
+    bool cullingKeyDown_ = false; // p toggles once per press, not every frame it is held
     StatusText status_;
 };
 

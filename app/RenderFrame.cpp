@@ -14,8 +14,13 @@ void Application::RenderFrame() {
                      demoMode, zTest,     frontToBack, collisionDetection};
     const FrameInputs inputs{keyboard.get(), mouse.get(), switches, [this] { return GetTime(); }};
     const FrameStep step = frameUpdate.run(scene, inputs);
-    const FrameView view{position,    tree,  textures, bombs,
-                         frontToBack, zTest, fontBase, frameUpdate.statusText()};
+    if (step.cullingToggled) {
+        portalCulling = !portalCulling;
+    }
+    const float aspect = static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1);
+    const FrameView view{position,         tree,          textures, bombs,
+                         frontToBack,      zTest,         fontBase, frameUpdate.statusText(),
+                         &structure.cells, portalCulling, aspect};
     frameDrawing.draw(step, view);
 }
 

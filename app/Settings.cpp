@@ -35,7 +35,7 @@ bool operator==(const Settings& a, const Settings& b) {
     return a.statistics == b.statistics && a.height == b.height && a.width == b.width &&
            sameText(a.title, b.title) && sameText(a.input, b.input) && a.zTest == b.zTest &&
            a.frontToBack == b.frontToBack && a.start == b.start &&
-           a.collisionDetection == b.collisionDetection;
+           a.collisionDetection == b.collisionDetection && a.portalCulling == b.portalCulling;
 }
 
 Settings readSettings(IniParser& parser) {
@@ -52,6 +52,9 @@ Settings readSettings(IniParser& parser) {
         Vector3(parser.GetFloat(keys::kLevelStartX), parser.GetFloat(keys::kLevelStartY),
                 parser.GetFloat(keys::kLevelStartZ));
     settings.collisionDetection = isOn(keys::kRenderingCollisionDetection);
+    // Culling leaves the picture as it is, so a file written before it existed keeps it on.
+    settings.portalCulling = parser.GetString(keys::kRenderingPortalCulling) == nullptr ||
+                             isOn(keys::kRenderingPortalCulling);
     return settings;
 }
 

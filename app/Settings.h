@@ -20,6 +20,7 @@ struct Settings {
     bool frontToBack = false;          // Rendering.FrontToBack
     Vector3 start{7.5f, 5.5f, 4.5f};   // Level.StartX, StartY, StartZ: the first start room
     bool collisionDetection = true;    // Rendering.CollisionDetection
+    bool portalCulling = true;         // Rendering.PortalCulling: on when missing
 };
 
 // Same values; texts compared by content.

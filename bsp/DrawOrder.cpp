@@ -4,8 +4,8 @@ namespace trovane {
 
 namespace {
 
-// Calls emit(geometry) for every drawable mesh under node in BSP order for the eye. The caller's
-// reference to node keeps the (immutable) subtree alive, so the walk borrows the children.
+// Calls emit(geometry, leaf cell) for every drawable mesh under node in BSP order for the eye. The
+// caller's reference to node keeps the (immutable) subtree alive, so the walk borrows the children.
 template <typename Emit>
 void walk(const BspTree& tree, const SharedPtr<BspNode>& node, Vector3 eye, bool frontToBack,
           std::int32_t eyeCell, Emit& emit) {
@@ -20,7 +20,7 @@ void walk(const BspTree& tree, const SharedPtr<BspNode>& node, Vector3 eye, bool
             return;
         }
         for (const SharedPtr<Geometry>& mesh : node->meshes) {
-            emit(mesh);
+            emit(mesh, node->cell);
         }
         return;
     }
@@ -38,15 +38,25 @@ void walk(const BspTree& tree, const SharedPtr<BspNode>& node, Vector3 eye, bool
 void collectDrawList(const BspTree& tree, std::vector<SharedPtr<Geometry>>& out,
                      const SharedPtr<BspNode>& node, Vector3 eye, bool frontToBack,
                      std::int32_t eyeCell) {
-    auto append = [&out](const SharedPtr<Geometry>& mesh) { out.push_back(mesh); };
+    auto append = [&out](const SharedPtr<Geometry>& mesh, std::int32_t) { out.push_back(mesh); };
     walk(tree, node, eye, frontToBack, eyeCell, append);
 }
 
 void collectDrawList(const BspTree& tree, std::vector<SharedPtr<Mesh>>& out,
                      const SharedPtr<BspNode>& node, Vector3 eye, bool frontToBack,
                      std::int32_t eyeCell) {
-    auto append = [&out](const SharedPtr<Geometry>& mesh) {
+    auto append = [&out](const SharedPtr<Geometry>& mesh, std::int32_t) {
         out.push_back(dynamicPointerCast<Mesh>(mesh));
+    };
+    walk(tree, node, eye, frontToBack, eyeCell, append);
+}
+
+void collectDrawList(const BspTree& tree, std::vector<SharedPtr<Mesh>>& out,
+                     std::vector<std::int32_t>& cells, const SharedPtr<BspNode>& node, Vector3 eye,
+                     bool frontToBack, std::int32_t eyeCell) {
+    auto append = [&out, &cells](const SharedPtr<Geometry>& mesh, std::int32_t cell) {
+        out.push_back(dynamicPointerCast<Mesh>(mesh));
+        cells.push_back(cell);
     };
     walk(tree, node, eye, frontToBack, eyeCell, append);
 }

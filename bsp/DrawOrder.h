@@ -28,4 +28,9 @@ void collectDrawList(const BspTree& tree, std::vector<SharedPtr<Mesh>>& out,
                      const SharedPtr<BspNode>& node, Vector3 eye, bool frontToBack,
                      std::int32_t eyeCell);
 
+// As above, and cells receives, entry for entry, the cell of the leaf each mesh came from.
+void collectDrawList(const BspTree& tree, std::vector<SharedPtr<Mesh>>& out,
+                     std::vector<std::int32_t>& cells, const SharedPtr<BspNode>& node, Vector3 eye,
+                     bool frontToBack, std::int32_t eyeCell);
+
 } // namespace trovane

@@ -85,8 +85,8 @@ bool isRoom(const CellMap& cells, int x, int y, int z) {
            cells[static_cast<std::size_t>(cellIndex(x, y, z))] != kCellEmpty;
 }
 
-// Door flags in wall order (z-, z+, x-, x+, y-, y+). The start and end rooms also open every side
-// that lies on the station's boundary, so the user can fly in and out.
+} // namespace
+
 std::array<bool, 6> wallOpenings(const CellMap& cells, int x, int y, int z) {
     std::array<bool, 6> open{
         isRoom(cells, x, y, z - 1), isRoom(cells, x, y, z + 1), isRoom(cells, x - 1, y, z),
@@ -104,8 +104,6 @@ std::array<bool, 6> wallOpenings(const CellMap& cells, int x, int y, int z) {
     }
     return open;
 }
-
-} // namespace
 
 Color roomColor(CellCode code) {
     switch (code) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "math/Matrix4.h"
@@ -25,6 +26,11 @@ inline constexpr Color kPathRoomColor{0.0f, 0.0f, 1.0f, 1.0f};
 inline constexpr Color kOtherRoomColor{0.5f, 0.5f, 0.5f, 1.0f};
 
 Color roomColor(CellCode code);
+
+// Which walls of the room (x, y, z) have a door, in wall order (z-, z+, x-, x+, y-, y+): those
+// facing another room and, for the start and end rooms, every side on the station's boundary, so
+// the user can fly in and out.
+std::array<bool, 6> wallOpenings(const CellMap& cells, int x, int y, int z);
 
 // One wall in triangle order: the cell-local wall at z = e, with a door opening when open is set,
 // moved by transform. Every triangle winds counter-clockwise as seen from inside the room; the

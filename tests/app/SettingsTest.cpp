@@ -67,6 +67,9 @@ TEST_F(SettingsRead, MissingKeysOfAReadFileGiveZeroOffAndNull) {
     EXPECT_FALSE(settings.frontToBack);
     EXPECT_FALSE(settings.collisionDetection);
     EXPECT_EQ(settings.start, Vector3(0, 0, 0));
+    // Except portal culling, which leaves the picture alone: on unless switched off.
+    EXPECT_TRUE(settings.portalCulling);
+    EXPECT_FALSE(read("[Rendering]\nPortalCulling = 0\n").portalCulling);
 }
 
 TEST_F(SettingsRead, TextsAreTheParsersOwnAndStartIsXYZ) {

@@ -72,17 +72,17 @@ protected:
 
 TEST_F(FrameUpdateTest, PollsKeyboardAndMouseInTheirFixedOrder) {
     frame(1.0); // a throw is due: all three buttons are read
-    const PollLog expected{"code:203",    "code:205",    "key:w",   "key:s",   "code:200",
-                           "code:208",    "mouse:wheel", "key:d",   "key:z",   "key:u",
-                           "key:b",       "key:f",       "key:c",   "key:x",   "key:l",
-                           "key:t",       "key:k",       "mouse:y", "mouse:x", "mouse:left",
-                           "mouse:right", "mouse:middle"};
+    const PollLog expected{"code:203",   "code:205",    "key:w",       "key:s",   "code:200",
+                           "code:208",   "mouse:wheel", "key:d",       "key:z",   "key:u",
+                           "key:b",      "key:f",       "key:c",       "key:x",   "key:l",
+                           "key:t",      "key:k",       "key:p",       "mouse:y", "mouse:x",
+                           "mouse:left", "mouse:right", "mouse:middle"};
     EXPECT_EQ(log, expected);
 }
 
 TEST_F(FrameUpdateTest, ButtonsAreNotReadWhileAThrowIsNotDue) {
     frame(0.1);
-    EXPECT_EQ(log.size(), 19u) << "16 keys, wheel, y, x";
+    EXPECT_EQ(log.size(), 20u) << "17 keys, wheel, y, x";
     EXPECT_EQ(log.back(), "mouse:x");
 }
 
@@ -162,6 +162,18 @@ TEST_F(FrameUpdateTest, OrientationFollowsTheMouseTotals) {
     EXPECT_FLOAT_EQ(step.view.x, view.x);
     EXPECT_FLOAT_EQ(step.view.y, view.y);
     EXPECT_FLOAT_EQ(step.view.z, view.z);
+}
+
+// Unlike the other keys, p acts once per press: held down it would flip every frame.
+TEST_F(FrameUpdateTest, PTogglesPortalCullingOncePerPress) {
+    EXPECT_FALSE(frame(0.0).cullingToggled);
+    keyboard.hold('p');
+    EXPECT_TRUE(frame(0.1).cullingToggled);
+    EXPECT_FALSE(frame(0.2).cullingToggled);
+    keyboard.releaseAll();
+    EXPECT_FALSE(frame(0.3).cullingToggled);
+    keyboard.hold('p');
+    EXPECT_TRUE(frame(0.4).cullingToggled);
 }
 
 TEST_F(FrameUpdateTest, KeysSwitchDepthTestOrderCollisionAndPolygonMode) {

@@ -1,0 +1,208 @@
+// The portal walk against ray casts through real stations: whatever wall a ray of the view hits
+// first must belong to a room in the visible set, unless the walk gave up and took every cell.
+#include "world/PortalWalk.h"
+
+#include "bsp/Collision.h"
+#include "math/Mesh.h"
+#include "world/RoomWalls.h"
+#include "world/StationRandom.h"
+#include "world/Structure.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <random>
+#include <vector>
+
+namespace trovane {
+namespace {
+
+constexpr float kAspect = 4.0f / 3.0f;
+
+// The cell whose room a mesh draws, from the middle of its vertices.
+int cellOfMesh(const Geometry& geometry) {
+    const auto& mesh = dynamic_cast<const Mesh&>(geometry);
+    Vector3 sum;
+    for (const Vertex& v : *mesh.vertexList()) {
+        sum += v.position;
+    }
+    const Vector3 middle = sum / static_cast<float>(mesh.vertexList()->size());
+    return cellIndex(int(std::floor(middle.x)), int(std::floor(middle.y)),
+                     int(std::floor(middle.z)));
+}
+
+void mapMeshes(const SharedPtr<BspNode>& node, std::map<const Geometry*, int>& out) {
+    if (node->isLeaf) {
+        for (const SharedPtr<Geometry>& mesh : node->meshes) {
+            out[mesh.get()] = cellOfMesh(*mesh);
+        }
+        return;
+    }
+    mapMeshes(node->front, out);
+    mapMeshes(node->back, out);
+}
+
+struct Sampler {
+    const Structure& station;
+    std::mt19937& random;
+
+    float uniform(float low, float high) {
+        return std::uniform_real_distribution<float>(low, high)(random);
+    }
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+
+    CellPosition anyRoom() {
+        for (;;) {
+            const CellPosition c{below(kStationExtent), below(kStationExtent),
+                                 below(kStationExtent)};
+            if (station.cells[std::size_t(cellIndex(c))] != kCellEmpty) {
+                return c;
+            }
+        }
+    }
+
+    // Mostly anywhere in the room; often close to a wall, inside or outside the door's square.
+    Vector3 eyeIn(CellPosition room) {
+        float local[3];
+        for (float& l : local) {
+            l = uniform(0.03f, 0.97f);
+        }
+        if (below(2) == 0) {
+            const int axis = below(3);
+            const float gap = uniform(0.025f, 0.08f);
+            local[axis] = below(2) == 0 ? gap : 1.0f - gap;
+        }
+        return {float(room.x) + local[0], float(room.y) + local[1], float(room.z) + local[2]};
+    }
+
+    // A point near the edge of a door square of some room, on its wall or on the neighbour's.
+    Vector3 doorEdgePoint() {
+        for (;;) {
+            const CellPosition room = anyRoom();
+            const std::array<bool, 6> open = wallOpenings(station.cells, room.x, room.y, room.z);
+            const int wall = below(6);
+            if (!open[std::size_t(wall)]) {
+                continue;
+            }
+            const int axis = wall < 2 ? 2 : (wall < 4 ? 0 : 1);
+            const bool high = wall % 2 == 1;
+            float p[3] = {float(room.x), float(room.y), float(room.z)};
+            const float offset = below(2) == 0 ? kWallInset : -kWallInset;
+            p[axis] += high ? 1.0f - offset : offset;
+            const int u = (axis + 1) % 3;
+            const int v = (axis + 2) % 3;
+            const float along = uniform(kDoorInset, 1.0f - kDoorInset);
+            const float nearEdge = uniform(-0.004f, 0.004f);
+            const float edge = below(2) == 0 ? kDoorInset + nearEdge : 1.0f - kDoorInset + nearEdge;
+            const bool uEdge = below(2) == 0;
+            p[u] += uEdge ? edge : along;
+            p[v] += uEdge ? along : edge;
+            return {p[0], p[1], p[2]};
+        }
+    }
+
+    // A camera looking roughly toward target, turned about its view axis at random.
+    ViewFrustum lookingAt(Vector3 eye, Vector3 target) {
+        const Vector3 jitter{uniform(-0.3f, 0.3f), uniform(-0.3f, 0.3f), uniform(-0.3f, 0.3f)};
+        ViewFrustum f;
+        f.eye = eye;
+        f.forward = normalised(normalised(target - eye) + jitter);
+        const Vector3 any = normalised(uniform(-1, 1), uniform(-1, 1), uniform(-1, 1));
+        f.side = normalised(cross(f.forward, any));
+        f.up = cross(f.side, f.forward);
+        f.tanHalfHeight = std::tan(0.5f * 60.0f * 0.017453292f);
+        f.tanHalfWidth = f.tanHalfHeight * kAspect;
+        f.nearDistance = 0.01f;
+        return f;
+    }
+
+    Vector3 directionInside(const ViewFrustum& f) {
+        return f.forward + f.side * uniform(-f.tanHalfWidth, f.tanHalfWidth) +
+               f.up * uniform(-f.tanHalfHeight, f.tanHalfHeight);
+    }
+};
+
+bool insideFrustum(const ViewFrustum& f, Vector3 d) {
+    const float ahead = dot(d, f.forward);
+    return ahead > 0.0f && std::fabs(dot(d, f.side)) <= f.tanHalfWidth * ahead &&
+           std::fabs(dot(d, f.up)) <= f.tanHalfHeight * ahead;
+}
+
+TEST(PortalWalk, TheRoomARayHitsFirstIsAlwaysVisible) {
+    std::vector<Structure> stations;
+    {
+        StationRandomScope sequence;
+        for (int i = 0; i < 3; ++i) {
+            stations.emplace_back(nullptr);
+        }
+    }
+    std::mt19937 random(15015u);
+    int views = 0;
+    int fallbacks = 0;
+    int raysChecked = 0;
+    int grazingRays = 0;
+    for (const Structure& station : stations) {
+        std::map<const Geometry*, int> cellOf;
+        mapMeshes(station.tree->root(), cellOf);
+        Sampler sample{station, random};
+        for (int i = 0; i < 1000; ++i, ++views) {
+            const Vector3 eye = sample.eyeIn(sample.anyRoom());
+            const ViewFrustum frustum = sample.lookingAt(eye, sample.doorEdgePoint());
+            const PortalView view = walkPortals(station.cells, frustum);
+            if (view.seesEverything()) {
+                ++fallbacks;
+                continue;
+            }
+            for (int r = 0; r < 60; ++r) {
+                // Half the rays aim at door edges, where the gaps between walls begin.
+                Vector3 d =
+                    r % 2 == 0 ? sample.directionInside(frustum) : sample.doorEdgePoint() - eye;
+                if (!insideFrustum(frustum, d)) {
+                    continue;
+                }
+                d = normalised(d);
+                const HitRecord hit = collide(*station.tree, eye, eye + d * 20.0f, 0.0f);
+                if (!hit.isHit()) {
+                    continue;
+                }
+                ++raysChecked;
+                grazingRays +=
+                    std::fabs(hit.normal.x * d.x + hit.normal.y * d.y + hit.normal.z * d.z) < 0.06f;
+                const int cell = cellOf.at(hit.geometry());
+                ASSERT_TRUE(view.cells.contains(cell))
+                    << "eye (" << eye.x << ", " << eye.y << ", " << eye.z << ") direction (" << d.x
+                    << ", " << d.y << ", " << d.z << ") hits cell " << cell << " at ("
+                    << hit.point.x << ", " << hit.point.y << ", " << hit.point.z << ")";
+            }
+        }
+    }
+    // The walk must decide most views itself, or the property says little.
+    EXPECT_LT(fallbacks, views / 3);
+    EXPECT_GT(raysChecked, 50000);
+    EXPECT_GT(grazingRays, 50);
+}
+
+TEST(PortalWalk, TakesEveryCellWhereItCannotJudge) {
+    StationRandomScope sequence;
+    const Structure station(nullptr);
+    const CellPosition start = station.start();
+    const Vector3 middle{float(start.x) + 0.5f, float(start.y) + 0.5f, float(start.z) + 0.5f};
+    ViewFrustum f =
+        ViewFrustum::fromOrientation(Matrix4::identity(), middle, 60.0f, kAspect, 0.01f);
+
+    const PortalView fromMiddle = walkPortals(station.cells, f);
+    EXPECT_FALSE(fromMiddle.seesEverything());
+    EXPECT_TRUE(fromMiddle.cells.contains(cellIndex(start)));
+
+    f.eye = middle + Vector3{0.0f, 0.5f - kWallInset - 0.01f, 0.0f}; // 0.01 from the ceiling
+    EXPECT_EQ(walkPortals(station.cells, f).fallback, PortalFallback::EyeNearWall);
+    f.eye = middle + Vector3{0.0f, 0.5f, 0.0f}; // between two cells' walls
+    EXPECT_EQ(walkPortals(station.cells, f).fallback, PortalFallback::EyeOutsideRoom);
+    f.eye = {-1.0f, 4.0f, 4.0f};
+    EXPECT_EQ(walkPortals(station.cells, f).fallback, PortalFallback::EyeOutsideRoom);
+    EXPECT_EQ(walkPortals(station.cells, f).cells, CellSet::all());
+}
+
+} // namespace
+} // namespace trovane

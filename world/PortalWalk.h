@@ -1,0 +1,34 @@
+// The rooms a view can reach through the door openings, found anew every frame by walking from the
+// eye's room through each door the view frustum passes, narrowing it to the door as it goes.
+// Conservative: a room whose wall some ray of the view hits first is always in the set, and where
+// that cannot be promised the answer is every cell.
+#pragma once
+
+#include "math/ViewFrustum.h"
+#include "world/CellMap.h"
+#include "world/CellSet.h"
+
+namespace trovane {
+
+// Why a view had to take every cell.
+enum class PortalFallback {
+    None,
+    EyeOutsideRoom, // in an empty cell, between walls or outside the station
+    EyeNearWall,    // the near plane may cut open a wall of the eye's room
+    GrazingDoor,    // a ray through a door may slip sideways between two walls
+    TooComplex,     // a portal outline grew past what the walk keeps, or the walk ran too deep
+};
+
+struct PortalView {
+    CellSet cells; // every cell when fallback is not None
+    PortalFallback fallback = PortalFallback::None;
+
+    bool seesEverything() const { return fallback != PortalFallback::None; }
+};
+
+// Door squares grow by this much (world units) on every side, so that rounding only adds rooms.
+inline constexpr float kPortalMargin = 0.002f;
+
+PortalView walkPortals(const CellMap& cells, const ViewFrustum& frustum);
+
+} // namespace trovane
