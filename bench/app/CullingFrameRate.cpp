@@ -1,0 +1,189 @@
+// Frames per second of the station drawn whole and drawn with portal culling, side by side in one
+// run: at 800 x 600 on a virtual X server of its own (Mesa's software renderer), depth test on,
+// back to front, from the start room and from 20 random views inside rooms of the first station.
+// Each view alternates the two ways in rounds and keeps the median of each.
+//
+// usage: bench_culling_frame_rate [ROUNDS] [FRAMES_PER_ROUND]
+#include "app/Application.h"
+#include "app/ProgramGlobals.h"
+#include "app/Startup.h"
+
+#include "tests/support/TempDir.h"
+#include "tests/support/XvfbServer.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace trovane;
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+const char* const kSettings = R"([Program]
+Title = Culling frame rate
+Statistics = 0
+[PlugIns]
+Input = Tactrel.dll
+[Rendering]
+Z-Test = 1
+FrontToBack = 0
+CollisionDetection = 0
+[Level]
+StartX = 7.5
+StartY = 5.5
+StartZ = 4.5
+)";
+
+struct View {
+    Vector3 eye;
+    Matrix4 orientation;
+};
+
+std::vector<View> randomInteriorViews(const Structure& station, int count) {
+    std::mt19937 random(20261208u);
+    std::uniform_int_distribution<int> cell(0, kStationExtent - 1);
+    std::uniform_real_distribution<float> local(0.1f, 0.9f);
+    std::uniform_real_distribution<float> yaw(-3.1415927f, 3.1415927f);
+    std::uniform_real_distribution<float> pitch(-0.8f, 0.8f);
+    std::vector<View> views;
+    while (static_cast<int>(views.size()) < count) {
+        const CellPosition room{cell(random), cell(random), cell(random)};
+        if (station.cells[std::size_t(cellIndex(room))] == kCellEmpty) {
+            continue;
+        }
+        const Vector3 eye{float(room.x) + local(random), float(room.y) + local(random),
+                          float(room.z) + local(random)};
+        views.push_back({eye, yawPitch(yaw(random), pitch(random))});
+    }
+    return views;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
+}
+
+struct Measured {
+    double fpsAll = 0.0;
+    double fpsCulled = 0.0;
+    int roomsDrawn = 0;
+    PortalFallback fallback = PortalFallback::None;
+    bool fellBack = false;
+};
+
+// Frames per second of frames drawn one after another and shown.
+double frameRate(Application& app, const View& view, bool culling, int frames) {
+    FrameStep step;
+    step.orientation = view.orientation;
+    const std::vector<SharedPtr<Bomb>> noBombs;
+    const FrameView frame{view.eye,
+                          app.tree,
+                          app.textures,
+                          noBombs,
+                          false,
+                          true,
+                          app.fontBase,
+                          "Trovane",
+                          &app.structure.cells,
+                          culling,
+                          float(kWidth) / kHeight};
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < frames; ++i) {
+        FrameDrawing::begin();
+        app.frameDrawing.draw(step, frame);
+        app.Present();
+    }
+    glFinish();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return frames / took.count();
+}
+
+Measured measure(Application& app, const View& view, int rounds, int frames) {
+    frameRate(app, view, false, 2); // warm-up: draw list, display lists, caches
+    frameRate(app, view, true, 2);
+    Measured result;
+    result.roomsDrawn = app.frameDrawing.culling().roomsDrawn();
+    result.fallback = app.frameDrawing.culling().fallback();
+    result.fellBack = app.frameDrawing.culling().drawsEverything();
+    std::vector<double> all;
+    std::vector<double> culled;
+    for (int r = 0; r < rounds; ++r) {
+        all.push_back(frameRate(app, view, false, frames));
+        culled.push_back(frameRate(app, view, true, frames));
+    }
+    result.fpsAll = median(all);
+    result.fpsCulled = median(culled);
+    return result;
+}
+
+void print(const char* name, const View& view, const Measured& m) {
+    std::printf(
+        "%-8s eye (%.2f, %.2f, %.2f)  rooms %3d%s  all %7.1f fps  culled %7.1f fps  x%.2f\n", name,
+        view.eye.x, view.eye.y, view.eye.z, m.roomsDrawn,
+        m.fellBack ? " (fell back)" : "            ", m.fpsAll, m.fpsCulled,
+        m.fpsCulled / m.fpsAll);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int frames = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
+    test::XvfbServer server;
+    server.exportDisplay();
+    test::TempDir folder("trovane-culling-bench");
+    folder.write("config.ini", kSettings);
+    std::filesystem::create_directories(folder / "textures");
+    std::filesystem::copy_file(std::filesystem::path(TROVANE_SOURCE_DIR) / "textures" /
+                                   "morvex.jpg",
+                               folder / "textures" / "morvex.jpg");
+    std::filesystem::current_path(folder.path());
+    if (!loadConfiguration()) {
+        std::fputs("bench_culling_frame_rate: the settings could not be read\n", stderr);
+        return 1;
+    }
+    Application app; // the first station of the sequence
+    if (!app.Init("Culling frame rate", false, kWidth, kHeight)) {
+        return 1;
+    }
+    int rooms = 0;
+    for (CellCode code : app.structure.cells) {
+        rooms += code != kCellEmpty ? 1 : 0;
+    }
+    std::printf("%d rounds of %d frames per way and view, median per view; %d rooms\n", rounds,
+                frames, rooms);
+
+    const View start{{7.5f, 5.5f, 4.5f}, Matrix4::identity()};
+    const Measured fromStart = measure(app, start, rounds, frames);
+    print("start", start, fromStart);
+
+    double sumAll = 0.0;
+    double sumCulled = 0.0;
+    int fellBack = 0;
+    const std::vector<View> views = randomInteriorViews(app.structure, 20);
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        const Measured m = measure(app, views[i], rounds, frames);
+        char name[32];
+        std::snprintf(name, sizeof name, "view %zu", i + 1);
+        print(name, views[i], m);
+        sumAll += m.fpsAll;
+        sumCulled += m.fpsCulled;
+        fellBack += m.fellBack ? 1 : 0;
+    }
+    const double n = static_cast<double>(views.size());
+    std::printf("start room: all %.1f fps, culled %.1f fps, x%.2f\n", fromStart.fpsAll,
+                fromStart.fpsCulled, fromStart.fpsCulled / fromStart.fpsAll);
+    std::printf("20 views: mean all %.1f fps, mean culled %.1f fps, x%.2f; fell back in %d of %d\n",
+                sumAll / n, sumCulled / n, sumCulled / sumAll, fellBack, int(n));
+    return 0;
+}
