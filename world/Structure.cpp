@@ -1,5 +1,6 @@
 #include "world/Structure.h"
 
+#include <array>
 #include <cstdint>
 
 #include "world/LayoutDraws.h"
@@ -67,7 +68,78 @@ CellPosition placeRoom(CellMap& cells, CellCode code) {
     }
 }
 
+// What one connected layout drew: its two rooms and the route between them.
+struct Layout {
+    CellPosition start;
+    CellPosition end;
+    std::vector<GridPosition> route;
+    int failedAttempts = 0;
+};
+
+// Whether the rooms join start to end through shared faces: what the path
+// search finds, without the path, for layouts that are only skipped.
+bool roomsConnect(const CellMap& cells, CellPosition start, CellPosition end) {
+    std::array<bool, kStationCellCount> seen{};
+    std::vector<CellPosition> stack{start};
+    seen[static_cast<std::size_t>(cellIndex(start))] = true;
+    while (!stack.empty()) {
+        const CellPosition p = stack.back();
+        stack.pop_back();
+        if (p == end) {
+            return true;
+        }
+        const CellPosition steps[] = {{p.x - 1, p.y, p.z}, {p.x + 1, p.y, p.z},
+                                      {p.x, p.y - 1, p.z}, {p.x, p.y + 1, p.z},
+                                      {p.x, p.y, p.z - 1}, {p.x, p.y, p.z + 1}};
+        for (const CellPosition& q : steps) {
+            if (q.x < 0 || q.y < 0 || q.z < 0 || q.x >= kStationExtent || q.y >= kStationExtent ||
+                q.z >= kStationExtent) {
+                continue;
+            }
+            const auto index = static_cast<std::size_t>(cellIndex(q));
+            if (!seen[index] && cells[index] != kCellEmpty) {
+                seen[index] = true;
+                stack.push_back(q);
+            }
+        }
+    }
+    return false;
+}
+
+// Draws layouts until one connects its start and end rooms, writing "." to
+// progress for every one that does not. The route is searched for only when
+// wanted.
+Layout drawConnectedLayout(CellMap& cells, std::FILE* progress, bool wantRoute) {
+    PathGrid grid(kStationExtent, kStationExtent, kStationExtent);
+    Layout layout;
+    for (;;) {
+        fillCells(cells, grid);
+        layout.start = placeRoom(cells, kCellStart);
+        grid.start = toGrid(layout.start);
+        layout.end = placeRoom(cells, kCellEnd);
+        grid.goal = toGrid(layout.end);
+        if (!wantRoute && roomsConnect(cells, layout.start, layout.end)) {
+            return layout;
+        }
+        layout.route = wantRoute ? grid.findPath(1.0f) : std::vector<GridPosition>();
+        if (!layout.route.empty()) {
+            return layout;
+        }
+        ++layout.failedAttempts;
+        if (progress != nullptr) {
+            std::fputs(".", progress);
+        }
+    }
+}
+
 } // namespace
+
+void skipStations(int count) {
+    CellMap cells{};
+    for (int i = 0; i < count; ++i) {
+        drawConnectedLayout(cells, nullptr, false);
+    }
+}
 
 Structure::Structure() : Structure(stdout) {}
 
@@ -77,25 +149,12 @@ Structure::Structure(std::FILE* progress) {
 
 void Structure::generate(std::FILE* progress) {
     tree = SharedPtr<BspTree>();
-    PathGrid grid(kStationExtent, kStationExtent, kStationExtent);
-    std::vector<GridPosition> route;
-    for (;;) {
-        fillCells(cells, grid);
-        start_ = placeRoom(cells, kCellStart);
-        grid.start = toGrid(start_);
-        end_ = placeRoom(cells, kCellEnd);
-        grid.goal = toGrid(end_);
-        route = grid.findPath(1.0f);
-        if (!route.empty()) {
-            break;
-        }
-        ++failedAttempts_;
-        if (progress != nullptr) {
-            std::fputs(".", progress);
-        }
-    }
+    const Layout layout = drawConnectedLayout(cells, progress, true);
+    start_ = layout.start;
+    end_ = layout.end;
+    failedAttempts_ = layout.failedAttempts;
     path_.clear();
-    for (const GridPosition& step : route) {
+    for (const GridPosition& step : layout.route) {
         const CellPosition p = toCell(step);
         path_.push_back(p);
         CellCode& cell = cells[static_cast<std::size_t>(cellIndex(p))];

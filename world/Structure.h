@@ -39,4 +39,9 @@ private:
     int failedAttempts_ = 0;
 };
 
+// Takes from the program's random generator exactly what generating count
+// stations would take, without building them, so the next Structure is the
+// one count stations further on. Writes nothing.
+void skipStations(int count);
+
 } // namespace trovane

@@ -93,6 +93,23 @@ TEST(StructureLayout, FirstStationOfEveryRunIsFixed) {
     EXPECT_EQ(s.path().size(), 14u);
 }
 
+TEST(StructureSkip, SkippingStationsLeavesTheSequenceWhereGeneratingThemWould) {
+    std::vector<Structure> generated;
+    {
+        StationRandomScope sequence;
+        for (int i = 0; i < 40; ++i) {
+            generated.emplace_back(nullptr);
+        }
+    }
+    for (int skipped : {0, 1, 5, 39}) {
+        StationRandomScope sequence;
+        skipStations(skipped);
+        const Structure next(nullptr);
+        EXPECT_EQ(next.cells, generated[std::size_t(skipped)].cells) << skipped << " skipped";
+        EXPECT_EQ(next.start(), generated[std::size_t(skipped)].start());
+    }
+}
+
 bool onAllowedFace(CellPosition p) {
     return p.x == 0 || p.y == 0 || p.z == 0 || p.x == 7 || p.y == 7;
 }
