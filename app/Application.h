@@ -15,6 +15,7 @@
 #include "sdk/OwnedObject.h"
 #include "world/Structure.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace trovane {
@@ -35,6 +36,18 @@ public:
     // no window could be made; a missing input library or texture only warns,
     // since the station can still be watched without them.
     bool Init(const char* title, bool fullScreen, int width, int height) override;
+
+    // Starts with the nth station of the sequence (1: the one made at
+    // construction) instead; call before Init. The wheel button goes on with
+    // n + 1.
+    void ChooseStation(int n);
+    // The centre of the station's start room, where -station puts the camera.
+    Vector3 StartRoomCentre() const;
+    // Flies the demo path at a fixed step of 1/60 s per frame, as fast as the
+    // machine draws, for seconds of wall time, with collision, bombs and
+    // input left out; then prints the report (JSON when json) to standard
+    // output and returns 0. Call after Init.
+    int RunTimedemo(double seconds, bool json);
 
     // Flies the scripted circle: sets position's x and z from the clock and
     // turns orientation further.
@@ -62,6 +75,19 @@ public:
     FrameDrawing frameDrawing;
 
 private:
+    // The clock the frame update reads: the window's, or the timedemo's
+    // fixed steps.
+    double FrameTime();
+    // With TROVANE_STATION_LOG set, writes the station's cell codes (x-major,
+    // z innermost) as one line to standard error, for tests that check which
+    // station is flown.
+    void ShowStation();
+
+    bool stationShown_ = false;
+
+    bool timedemo_ = false;
+    std::uint64_t timedemoFrames_ = 0;
+
     void InitInput();
     void InitGLState();
     void InitFont();

@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 
+#include <charconv>
+#include <cmath>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -9,6 +12,57 @@
 #endif
 
 namespace trovane {
+namespace {
+
+// A number as the next argument: digits, optionally signed, with a fraction.
+bool looksNumeric(std::string_view text) {
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        text.remove_prefix(1);
+    }
+    return !text.empty() && ((text[0] >= '0' && text[0] <= '9') || text[0] == '.');
+}
+
+std::optional<double> wholeDecimal(std::string_view text) {
+    double value = 0.0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (status != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void readTimedemo(CommandLine& commandLine, std::span<const char* const> args, std::size_t& i) {
+    commandLine.timedemo = true;
+    if (i + 1 >= args.size() || !looksNumeric(args[i + 1])) {
+        return; // the default length
+    }
+    const std::string_view text = args[++i];
+    const std::optional<double> seconds = wholeDecimal(text);
+    if (!seconds || *seconds <= 0.0 || *seconds > CommandLine::kMaxTimedemoSeconds) {
+        commandLine.error = "Trovane: -timedemo takes a number of seconds above 0 and up to " +
+                            std::to_string(int(CommandLine::kMaxTimedemoSeconds)) + ", not '" +
+                            std::string(text) + "'";
+        return;
+    }
+    commandLine.timedemoSeconds = *seconds;
+}
+
+void readStation(CommandLine& commandLine, std::span<const char* const> args, std::size_t& i) {
+    const std::string_view text = i + 1 < args.size() ? std::string_view(args[++i]) : "";
+    int value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || status != std::errc() || end != text.data() + text.size() || value < 1 ||
+        value > CommandLine::kMaxStation) {
+        commandLine.error = "Trovane: -station takes a whole number from 1 to " +
+                            std::to_string(CommandLine::kMaxStation) +
+                            (text.empty() ? std::string(", and none was given")
+                                          : ", not '" + std::string(text) + "'");
+        return;
+    }
+    commandLine.station = value;
+}
+
+} // namespace
 
 CommandLine parseCommandLine(int argc, const char* const argv[]) {
     CommandLine commandLine;
@@ -22,6 +76,12 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
             commandLine.help = true;
         } else if (arg == "--version") {
             commandLine.version = true;
+        } else if (arg == "-timedemo") {
+            readTimedemo(commandLine, args, i);
+        } else if (arg == "--json") {
+            commandLine.json = true;
+        } else if (arg == "-station") {
+            readStation(commandLine, args, i);
         } else {
             commandLine.unknown.emplace_back(arg);
         }
@@ -30,11 +90,19 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
 }
 
 void printUsage(std::ostream& out) {
-    out << "usage: trovane [-demo] [--help] [--version]\n"
+    out << "usage: trovane [-demo] [-station N] [-timedemo [SECONDS] [--json]] [--help] "
+           "[--version]\n"
            "\n"
-           "  -demo       fly the demo path from the first frame (the d key does the same)\n"
-           "  --help, -h  print this text and exit\n"
-           "  --version   print the version and exit\n"
+           "  -demo               fly the demo path from the first frame (the d key does the "
+           "same)\n"
+           "  -station N          start with the Nth station (1 to 100000); the wheel button\n"
+           "                      goes on with N + 1, N + 2, ...\n"
+           "  -timedemo [SECONDS] fly the demo path at a fixed step of 1/60 s per frame, as fast\n"
+           "                      as possible for SECONDS (default 10), print the frame rates\n"
+           "                      and exit\n"
+           "  --json              print the timedemo report as one JSON object\n"
+           "  --help, -h          print this text and exit\n"
+           "  --version           print the version and exit\n"
            "\n"
            "Settings are read from config.ini; see the README for where it is looked for.\n";
 }

@@ -12,6 +12,20 @@ struct CommandLine {
     bool help = false;    // "--help" or "-h": print the usage and exit
     bool version = false; // "--version": print the version and exit
     std::vector<std::string> unknown; // arguments no switch takes, in their order
+
+    // "-timedemo [SECONDS]": fly the demo path at a fixed step for SECONDS of
+    // wall time, print the frame-rate report and exit.
+    bool timedemo = false;
+    double timedemoSeconds = kDefaultTimedemoSeconds;
+    bool json = false; // "--json": the report as one JSON object
+    // "-station N": start with the Nth station of the sequence.
+    int station = 1;
+    // Set for a switch with an unusable value: one line, and exit 2.
+    std::string error;
+
+    static constexpr double kDefaultTimedemoSeconds = 10.0;
+    static constexpr double kMaxTimedemoSeconds = 86400.0;
+    static constexpr int kMaxStation = 100000;
 };
 
 // Reads the arguments after the program name. Nothing here fails: an argument

@@ -1,6 +1,7 @@
 #include "app/GLWindow.h"
 
 #include "app/FrameClock.h"
+#include "app/Screenshot.h"
 #include "app/Settings.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/GLContext.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr unsigned kFadeInMilliseconds = 200;
 constexpr unsigned kFadeOutMilliseconds = 500;
+constexpr std::uint32_t kScreenshotNoticeMilliseconds = 4000;
 
 // For start-up measurements: with TROVANE_FIRST_FRAME_LOG set, the first
 // presented frame writes its wall-clock time (ms since the epoch) to stderr.
@@ -184,10 +186,36 @@ int GLWindow::RunMessageLoop() {
 
 void GLWindow::Step() {
     RenderFrame();
+    // Before the swap: the back buffer holds the frame as drawn.
+    if (screenshotWanted_) {
+        screenshotWanted_ = false;
+        SaveScreenshot();
+    }
     ++frameCount;
     if (doubleBuffered) {
         Present();
     }
+}
+
+void GLWindow::SaveScreenshot() {
+    std::string error;
+    const std::filesystem::path file = saveScreenshot(width, height, kScreenshotFolder, error);
+    if (file.empty()) {
+        std::fprintf(stderr, "screenshot not saved: %s\n", error.c_str());
+        return;
+    }
+    std::printf("screenshot saved: %s\n", file.c_str());
+    std::fflush(stdout);
+    screenshotNotice_ = "Saved " + file.string();
+    screenshotNoticeEnd_ = platform::tickCount() + kScreenshotNoticeMilliseconds;
+}
+
+const char* GLWindow::ScreenshotNotice() const {
+    // Unsigned difference: right across a wrap of the tick count.
+    const bool showing =
+        !screenshotNotice_.empty() &&
+        screenshotNoticeEnd_ - platform::tickCount() <= kScreenshotNoticeMilliseconds;
+    return showing ? screenshotNotice_.c_str() : nullptr;
 }
 
 void GLWindow::ToggleFullScreen() {
@@ -272,6 +300,9 @@ void GLWindow::HandleKey(platform::Key key) {
         break;
     case platform::Key::F7:
         window->minimize();
+        break;
+    case platform::Key::F12:
+        screenshotWanted_ = true;
         break;
     case platform::Key::Other:
         break;

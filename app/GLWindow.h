@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace trovane::platform {
 class VideoSystem;
@@ -76,6 +77,9 @@ public:
     bool OpenDisplay();
     // The caption set by the last timer tick ("" before the first).
     const char* Caption() const { return caption_; }
+    // The path of the screenshot saved in the last few seconds, for the
+    // status line; null when there is none.
+    const char* ScreenshotNotice() const;
 
 private:
     // First, so that it closes after the window and context below.
@@ -104,6 +108,8 @@ private:
     bool OpenContext();
     void UpdateCaption();
     void HandleKey(platform::Key key);
+    // Saves the frame just drawn (F12) and reports where, or why not.
+    void SaveScreenshot();
 
     std::unique_ptr<platform::Timer> fpsTimer_;
     std::uint32_t captionFrameCount_ = 0;
@@ -111,6 +117,9 @@ private:
     // The framed client size to return to when leaving full screen.
     int framedWidth_ = 512;
     int framedHeight_ = 512;
+    bool screenshotWanted_ = false;
+    std::string screenshotNotice_;
+    std::uint32_t screenshotNoticeEnd_ = 0; // tick count
 };
 
 } // namespace trovane

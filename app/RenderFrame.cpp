@@ -12,16 +12,34 @@ void Application::RenderFrame() {
     GLRenderSwitches switches;
     FrameScene scene{position, structure, tree,        bombs,
                      demoMode, zTest,     frontToBack, collisionDetection};
-    const FrameInputs inputs{keyboard.get(), mouse.get(), switches, [this] { return GetTime(); }};
+    // A timedemo reads no input: every run flies the same frames.
+    const FrameInputs inputs{timedemo_ ? nullptr : keyboard.get(),
+                             timedemo_ ? nullptr : mouse.get(), switches,
+                             [this] { return FrameTime(); }};
     const FrameStep step = frameUpdate.run(scene, inputs);
     if (step.cullingToggled) {
         portalCulling = !portalCulling;
     }
     const float aspect = static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1);
-    const FrameView view{position,         tree,          textures, bombs,
-                         frontToBack,      zTest,         fontBase, frameUpdate.statusText(),
-                         &structure.cells, portalCulling, aspect};
+    const char* notice = ScreenshotNotice();
+    const FrameView view{position,
+                         tree,
+                         textures,
+                         bombs,
+                         frontToBack,
+                         zTest,
+                         fontBase,
+                         notice != nullptr ? notice : frameUpdate.statusText(),
+                         &structure.cells,
+                         portalCulling,
+                         aspect};
     frameDrawing.draw(step, view);
+    if (step.regenerated || !stationShown_) {
+        ShowStation();
+    }
+    if (timedemo_) {
+        ++timedemoFrames_;
+    }
 }
 
 } // namespace trovane

@@ -17,19 +17,33 @@ int main(int argc, char* argv[]) {
         std::cout << trovane::versionLine() << '\n';
         return 0;
     }
+    if (!commandLine.error.empty()) {
+        std::cerr << commandLine.error << '\n';
+        return 2;
+    }
     trovane::warnUnknownArguments(commandLine, std::cerr);
-    trovane::printKeyReference();
+    // A timedemo takes no keys; its report is what standard output is for.
+    if (!commandLine.timedemo) {
+        trovane::printKeyReference();
+    }
     if (!trovane::loadConfiguration()) {
         return 1;
     }
     // Constructing the application generates the station.
     trovane::Application application;
     const trovane::Settings& settings = trovane::programSettings;
-    application.showStatistics = settings.statistics;
+    application.showStatistics = settings.statistics && !commandLine.timedemo;
+    application.ChooseStation(commandLine.station);
     // The window always opens framed. Without a display or a GL context
     // there is nothing to run: Init has said why.
     if (!application.Init(settings.title, false, settings.width, settings.height)) {
         return 1;
+    }
+    if (commandLine.station > 1) {
+        application.position = application.StartRoomCentre();
+    }
+    if (commandLine.timedemo) {
+        return application.RunTimedemo(commandLine.timedemoSeconds, commandLine.json);
     }
     application.demoMode = commandLine.demo;
     // The application is destroyed before its result is returned.

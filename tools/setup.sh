@@ -10,7 +10,7 @@ preset="${1:-default}"
 packages=(
   build-essential cmake ninja-build pkg-config git python3
   libsdl2-dev libgl-dev libgl1-mesa-dri libglu1-mesa-dev
-  libjpeg62-turbo-dev libjpeg-turbo-progs libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
   xvfb xauth x11-utils xdotool imagemagick
   clang libclang-rt-14-dev clang-format

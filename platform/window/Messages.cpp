@@ -43,6 +43,8 @@ Key keyOf(SDL_Keycode code) {
         return Key::F6;
     case SDLK_F7:
         return Key::F7;
+    case SDLK_F12:
+        return Key::F12;
     default:
         return Key::Other;
     }

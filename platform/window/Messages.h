@@ -15,7 +15,7 @@ enum class MessageKind {
     Quit,    // the quit request posted by postQuit
 };
 
-enum class Key { Other, Pause, Space, Escape, F4, F5, F6, F7 };
+enum class Key { Other, Pause, Space, Escape, F4, F5, F6, F7, F12 };
 
 struct Message {
     MessageKind kind = MessageKind::Other;

@@ -45,10 +45,45 @@ TEST(CommandLineUnknown, EachIsKeptAndWarnedAboutOnce) {
                          "Trovane: ignoring unknown argument '7' (see --help)\n");
 }
 
+TEST(CommandLineTimedemo, TakesAnOptionalLengthInSeconds) {
+    const CommandLine plain = parse({"-timedemo"});
+    EXPECT_TRUE(plain.timedemo);
+    EXPECT_EQ(plain.timedemoSeconds, 10.0);
+    EXPECT_TRUE(plain.error.empty());
+    const CommandLine timed = parse({"-timedemo", "2.5", "--json"});
+    EXPECT_EQ(timed.timedemoSeconds, 2.5);
+    EXPECT_TRUE(timed.json);
+    EXPECT_TRUE(timed.unknown.empty());
+    // A following switch is not taken for the length.
+    const CommandLine thenStation = parse({"-timedemo", "-station", "3"});
+    EXPECT_EQ(thenStation.timedemoSeconds, 10.0);
+    EXPECT_EQ(thenStation.station, 3);
+    for (const char* bad : {"0", "-1", "1e9", "3s", "nan"}) {
+        const CommandLine refused = parse({"-timedemo", bad});
+        // "nan" is no number at all: the default length, and an unknown argument.
+        EXPECT_EQ(refused.error.empty(), std::string(bad) == "nan") << bad;
+    }
+}
+
+TEST(CommandLineStation, WholeNumbersFromOneTo100000) {
+    EXPECT_EQ(parse({}).station, 1);
+    EXPECT_EQ(parse({"-station", "1"}).station, 1);
+    EXPECT_EQ(parse({"-station", "100000"}).station, 100000);
+    for (const char* bad : {"0", "100001", "-3", "7.0", "x", "99999999999"}) {
+        const CommandLine refused = parse({"-station", bad});
+        EXPECT_EQ(refused.error, std::string("Trovane: -station takes a whole number from 1 to "
+                                             "100000, not '") +
+                                     bad + "'")
+            << bad;
+    }
+    EXPECT_EQ(parse({"-station"}).error,
+              "Trovane: -station takes a whole number from 1 to 100000, and none was given");
+}
+
 TEST(CommandLineUsage, NamesEverySwitch) {
     std::ostringstream out;
     printUsage(out);
-    for (const char* name : {"-demo", "--help", "--version"}) {
+    for (const char* name : {"-demo", "--help", "--version", "-station", "-timedemo", "--json"}) {
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
     }
 }

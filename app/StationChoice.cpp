@@ -1,0 +1,38 @@
+// -station N: the Nth station of the sequence, with the camera in its start
+// room.
+#include "app/Application.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace trovane {
+
+void Application::ChooseStation(int n) {
+    if (n <= 1) {
+        return; // the first station was made with the application
+    }
+    skipStations(n - 2);
+    structure = Structure();
+    tree = structure.tree;
+}
+
+Vector3 Application::StartRoomCentre() const {
+    const CellPosition start = structure.start();
+    return Vector3(static_cast<float>(start.x) + 0.5f, static_cast<float>(start.y) + 0.5f,
+                   static_cast<float>(start.z) + 0.5f);
+}
+
+void Application::ShowStation() {
+    stationShown_ = true;
+    if (std::getenv("TROVANE_STATION_LOG") == nullptr) {
+        return;
+    }
+    std::string codes;
+    for (const CellCode code : structure.cells) {
+        codes += static_cast<char>(code);
+    }
+    std::fprintf(stderr, "station cells %s\n", codes.c_str());
+}
+
+} // namespace trovane

@@ -1,0 +1,66 @@
+// The timedemo's figures from known frame times, and both report forms.
+#include "app/TimedemoReport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <regex>
+#include <sstream>
+#include <vector>
+
+namespace trovane {
+namespace {
+
+TEST(TimedemoFigures, FromAHundredFramesOfOneToAHundredMilliseconds) {
+    std::vector<double> ms(100);
+    std::iota(ms.rbegin(), ms.rend(), 1.0); // unsorted: 100 down to 1
+    const FrameFigures f = summariseFrames(ms, 5.05);
+    EXPECT_EQ(f.frames, 100u);
+    EXPECT_DOUBLE_EQ(f.meanFps, 100 / 5.05);
+    EXPECT_DOUBLE_EQ(f.minMs, 1.0);
+    EXPECT_DOUBLE_EQ(f.maxMs, 100.0);
+    EXPECT_DOUBLE_EQ(f.medianMs, 50.5);
+    EXPECT_DOUBLE_EQ(f.medianFps, 1000.0 / 50.5);
+    EXPECT_DOUBLE_EQ(f.p99Ms, 99.0);
+    EXPECT_DOUBLE_EQ(f.lowFps, 10.0) << "the slowest frame, 100 ms";
+}
+
+TEST(TimedemoFigures, FewOrNoFrames) {
+    const FrameFigures one = summariseFrames({20.0}, 0.02);
+    EXPECT_DOUBLE_EQ(one.medianMs, 20.0);
+    EXPECT_DOUBLE_EQ(one.p99Ms, 20.0);
+    EXPECT_DOUBLE_EQ(one.lowFps, 50.0);
+    const FrameFigures none = summariseFrames({}, 1.0);
+    EXPECT_EQ(none.frames, 0u);
+    EXPECT_EQ(none.meanFps, 0.0);
+}
+
+TEST(TimedemoReport, TextAndJsonCarryTheFiguresAndTheMachine) {
+    const FrameFigures f = summariseFrames({10.0, 20.0, 30.0}, 0.06);
+    MachineFigures m;
+    m.glVendor = "Vendor \"Q\"";
+    m.glRenderer = "R\\1";
+    m.glVersion = "1.1";
+    m.cpuBrand = "Some CPU";
+    m.sse = true;
+    m.totalPhysicalBytes = 2 * 1024 * 1024;
+    std::ostringstream text;
+    writeTextReport(text, f, m);
+    EXPECT_NE(text.str().find("timedemo: 3 frames in 0.06 s"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("median 20.00, p99 30.00, max 30.00"), std::string::npos);
+    EXPECT_NE(text.str().find("(SSE yes, SSE2 no)"), std::string::npos);
+    EXPECT_NE(text.str().find("2.00 MB physical"), std::string::npos);
+    std::ostringstream json;
+    writeJsonReport(json, f, m);
+    EXPECT_NE(json.str().find(R"("vendor":"Vendor \"Q\"","renderer":"R\\1")"), std::string::npos)
+        << json.str();
+    const std::string object = json.str();
+    EXPECT_NE(object.find(R"("sse":true,"sse2":false)"), std::string::npos);
+    EXPECT_EQ(std::count(object.begin(), object.end(), '\n'), 1);
+    EXPECT_EQ(std::count(object.begin(), object.end(), '{'),
+              std::count(object.begin(), object.end(), '}'));
+}
+
+} // namespace
+} // namespace trovane
