@@ -1,5 +1,16 @@
 # Shared build helpers.
 
+# The project's warnings, linked PRIVATE by each of its targets so they reach
+# neither outside code nor a parent project. Presets and CI make them errors
+# with CMAKE_COMPILE_WARNING_AS_ERROR; a plain build only shows them.
+add_library(trovane_warnings INTERFACE)
+target_compile_options(trovane_warnings INTERFACE -Wall -Wextra -Wpedantic)
+
+# Headers are included from the repository root ("math/Vector3.h"); this is
+# the one target that carries that include path.
+add_library(trovane_source_root INTERFACE)
+target_include_directories(trovane_source_root INTERFACE ${PROJECT_SOURCE_DIR})
+
 # trovane_add_plugin(<Name> SOURCES ... [LIBS ...])
 # A run-time loaded module "<Name>.so" written next to the Trovane executable.
 # -Bsymbolic keeps the module's calls to its own exports inside the module even
@@ -8,7 +19,7 @@ function(trovane_add_plugin name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_library(${name} MODULE ${ARG_SOURCES})
     set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".so")
-    target_link_libraries(${name} PRIVATE trovane_sdk ${ARG_LIBS})
+    target_link_libraries(${name} PRIVATE trovane_sdk trovane_warnings ${ARG_LIBS})
     target_link_options(${name} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
     set_property(GLOBAL APPEND PROPERTY TROVANE_PLUGINS ${name})
 endfunction()
@@ -24,10 +35,12 @@ function(trovane_add_test name)
         set(ARG_TIMEOUT 120)
     endif()
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} trovane_source_root trovane_warnings
+        GTest::gtest GTest::gtest_main)
+    # TROVANE_BINARY_DIR: the folder of the program and the modules it loads.
     target_compile_definitions(${name} PRIVATE
         TROVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        TROVANE_BINARY_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+        TROVANE_BINARY_DIR="$<TARGET_FILE_DIR:Trovane>")
     if(ARG_NEEDS_PLUGINS)
         add_dependencies(${name} trovane_all_plugins)
     endif()
@@ -40,6 +53,7 @@ endfunction()
 function(trovane_add_benchmark name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} trovane_source_root trovane_warnings
+        benchmark::benchmark)
     target_compile_definitions(${name} PRIVATE TROVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 endfunction()

@@ -22,7 +22,7 @@ ProgramSetup probe() {
 bool waitForLine(ProgramRun& run, const std::string& line, Milliseconds timeout) {
     auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        std::string out = "\n" + run.out();
+        const std::string out = std::string("\n").append(run.out());
         if (out.find("\n" + line + "\n") != std::string::npos) {
             return true;
         }

@@ -50,7 +50,7 @@ bool XvfbServer::tryStart(int number) {
         return false;
     }
     LaunchOptions options;
-    options.argv = {"Xvfb",        ":" + std::to_string(number),
+    options.argv = {"Xvfb",        std::string(":").append(std::to_string(number)),
                     "-screen",     "0",
                     "1024x768x24", "-noreset",
                     "-nolisten",   "tcp",
@@ -76,8 +76,10 @@ void XvfbServer::exportDisplay() {
 
 void XvfbServer::removeFiles() const {
     std::error_code ignored;
-    std::filesystem::remove("/tmp/.X" + std::to_string(number_) + "-lock", ignored);
-    std::filesystem::remove("/tmp/.X11-unix/X" + std::to_string(number_), ignored);
+    std::filesystem::remove(std::string("/tmp/.X").append(std::to_string(number_)).append("-lock"),
+                            ignored);
+    std::filesystem::remove(std::string("/tmp/.X11-unix/X").append(std::to_string(number_)),
+                            ignored);
 }
 
 XvfbServer::~XvfbServer() {

@@ -24,7 +24,7 @@ public:
 
     int number() const { return number_; }
     // ":N", for DISPLAY.
-    std::string display() const { return ":" + std::to_string(number_); }
+    std::string display() const { return std::string(":").append(std::to_string(number_)); }
 
     // Points DISPLAY at this server and holds SDL to its X11 driver, for
     // this process, until the object goes.

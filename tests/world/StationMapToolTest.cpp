@@ -15,7 +15,7 @@ namespace {
 
 constexpr test::Milliseconds kTimeLimit{60000};
 
-const std::string kTool = std::string(TROVANE_BINARY_DIR) + "/trovane-map";
+const std::string kTool = TROVANE_MAP_TOOL;
 
 test::ProcessResult runTool(const std::vector<std::string>& arguments) {
     std::vector<std::string> argv{kTool};
@@ -43,7 +43,13 @@ std::string cellString(const CellMap& cells) {
 }
 
 std::string triple(CellPosition p) {
-    return "[" + std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.z) + "]";
+    return std::string("[")
+        .append(std::to_string(p.x))
+        .append(",")
+        .append(std::to_string(p.y))
+        .append(",")
+        .append(std::to_string(p.z))
+        .append("]");
 }
 
 // Vertices of every room, counted from the cell codes alone: 24 for a wall with an opening, 6 for
@@ -110,7 +116,7 @@ TEST(StationMapTool, JsonModePrintsOneObjectPerLineAndNothingElse) {
         EXPECT_EQ(m[5].str(), triple(s.end()));
         std::string path;
         for (const CellPosition p : s.path()) {
-            path += (path.empty() ? "" : ",") + triple(p);
+            path.append(path.empty() ? "" : ",").append(triple(p));
         }
         EXPECT_EQ(m[6].str(), path);
         int rooms = 0;
