@@ -1,8 +1,8 @@
 // The station's walls sent three ways, side by side in one run: immediate mode
 // (every vertex every frame), the display lists recorded once per station,
 // and one glDrawArrays over the same vertices; plus the whole frame as the
-// program draws it (overlay included) both ways, the overlay alone, and what a
-// regeneration costs with and without recording the lists.
+// program draws it (overlay included) both ways, an empty frame, the overlay
+// alone, and what a regeneration costs with and without recording the lists.
 // At 800 x 600 on a virtual X server of its own (Mesa's software renderer),
 // the first station from its start room, depth test on, back to front, every
 // room drawn (no portal culling). Rounds alternate the ways; medians are kept.
