@@ -6,6 +6,8 @@
 #include "math/Vector3.h"
 #include "sdk/IniParser.h"
 
+#include <string>
+
 namespace trovane {
 
 // The member values are the built-in ones, used when no config.ini could be
@@ -21,9 +23,10 @@ struct Settings {
     Vector3 start{7.5f, 5.5f, 4.5f};   // Level.StartX, StartY, StartZ: the first start room
     bool collisionDetection = true;    // Rendering.CollisionDetection
     bool portalCulling = true;         // Rendering.PortalCulling: on when missing
+    std::string file;                  // the config.ini read; empty for the built-in values
 };
 
-// Same values; texts compared by content.
+// Same values, wherever they were read; texts compared by content.
 bool operator==(const Settings& a, const Settings& b);
 
 // The settings of a config.ini that was read. A missing number counts as 0

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/LibraryNames.h"
 #include "app/ProgramGlobals.h"
 #include "app/Settings.h"
 #include "sdk/OutsideLibraries.h"
@@ -56,7 +57,7 @@ void reportBuiltInSettings(const char* configFile, int openError) {
 
 } // namespace
 
-bool loadConfiguration(const char* configFile) {
+bool loadConfiguration(const std::vector<std::string>& configFiles) {
     programSettings = Settings{};
     if (!loadLibrary(staticLoaders.files, kFileReaderLibrary)) {
         return false;
@@ -66,9 +67,19 @@ bool loadConfiguration(const char* configFile) {
     if (!reader) {
         return false;
     }
-    errno = 0;
-    const bool opened = reader->Open(configFile, 0);
-    const int openError = errno;
+    // The first place's reason is the one reported: it is where users look.
+    const std::string* opened = nullptr;
+    int openError = 0;
+    for (const std::string& candidate : configFiles) {
+        errno = 0;
+        if (reader->Open(candidate.c_str(), 0)) {
+            opened = &candidate;
+            break;
+        }
+        if (&candidate == &configFiles.front()) {
+            openError = errno;
+        }
+    }
     if (!loadLibrary(staticLoaders.ini, kIniParserLibrary)) {
         return false;
     }
@@ -77,11 +88,13 @@ bool loadConfiguration(const char* configFile) {
     if (!globalIniParser) {
         return false;
     }
-    if (opened) {
+    if (opened != nullptr) {
         parseFileText(*reader, *globalIniParser);
         programSettings = readSettings(*globalIniParser);
+        programSettings.file = *opened;
     } else {
-        reportBuiltInSettings(configFile, openError);
+        reportBuiltInSettings(configFiles.empty() ? kConfigFile : configFiles.front().c_str(),
+                              openError);
         programSettings = Settings{};
     }
     reader.reset();

@@ -1,5 +1,6 @@
 #include "app/StationTexture.h"
 
+#include "app/DataFiles.h"
 #include "app/LibraryNames.h"
 #include "sdk/OutsideLibraries.h"
 #include "sdk/OwnedObject.h"
@@ -8,6 +9,7 @@
 #include <GL/glext.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -66,7 +68,9 @@ bool readPicture(Picture& picture, PluginLoader& images, const PluginLoader& fil
         why = "no file or image reader";
         return false;
     }
-    if (!file->Open(kStationTextureFile, 0)) {
+    const std::vector<std::string> places = textureFileCandidates(currentSearchPlaces());
+    const auto opens = [&file](const std::string& path) { return file->Open(path.c_str(), 0); };
+    if (std::none_of(places.begin(), places.end(), opens)) {
         why = "cannot be opened";
         return false;
     }

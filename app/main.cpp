@@ -33,6 +33,9 @@ int main(int argc, char* argv[]) {
     trovane::Application application;
     const trovane::Settings& settings = trovane::programSettings;
     application.showStatistics = settings.statistics && !commandLine.timedemo;
+    if (application.showStatistics && !settings.file.empty()) {
+        std::cout << "Settings read from " << settings.file << '\n';
+    }
     application.ChooseStation(commandLine.station);
     // The window always opens framed. Without a display or a GL context
     // there is nothing to run: Init has said why.

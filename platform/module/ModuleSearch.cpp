@@ -59,12 +59,19 @@ std::string executableDirectory() {
 }
 
 std::string locateModule(std::string_view name) {
+    return locateModule(name, executableDirectory());
+}
+
+std::string locateModule(std::string_view name, const std::string& executableFolder) {
     std::string file = moduleFileName(name);
-    const bool besideExecutable = hasDesktopSuffix(name) && file.find('/') == std::string::npos;
-    if (besideExecutable) {
-        const std::string folder = executableDirectory();
-        if (!folder.empty() && fileExists(folder + file)) {
-            return folder + file;
+    const bool ownLibrary = hasDesktopSuffix(name) && file.find('/') == std::string::npos;
+    if (!ownLibrary || executableFolder.empty()) {
+        return file;
+    }
+    for (const char* folder : {"", "../lib/trovane/"}) {
+        const std::string path = executableFolder + folder + file;
+        if (fileExists(path)) {
+            return path;
         }
     }
     return file;

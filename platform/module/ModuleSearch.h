@@ -13,8 +13,12 @@ std::string moduleFileName(std::string_view name);
 std::string executableDirectory();
 
 // The path to hand to the loader: for a ".dll" name without a folder, the module
-// beside the executable when that file exists; otherwise the module file name,
-// which the loader's normal search resolves.
+// beside the executable when that file exists, else the one in ../lib/trovane/
+// relative to it (an installed program); otherwise the module file name, which
+// the loader's normal search resolves.
 std::string locateModule(std::string_view name);
+
+// The same search from the given executable folder (ending in '/', or empty).
+std::string locateModule(std::string_view name, const std::string& executableFolder);
 
 } // namespace trovane::platform

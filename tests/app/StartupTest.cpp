@@ -79,13 +79,20 @@ protected:
     // Runs the copied program; it must end by itself, without a crash or a
     // sanitizer report.
     test::ProcessResult run(const std::vector<std::string>& args = {}) {
+        return launch(folder.path() / "Trovane", folder.path(), args);
+    }
+
+    test::ProcessResult launch(const fs::path& program, const fs::path& workFolder,
+                               const std::vector<std::string>& args = {}) {
         test::LaunchOptions options;
-        options.argv = {(folder.path() / "Trovane").string()};
+        options.argv = {program.string()};
         options.argv.insert(options.argv.end(), args.begin(), args.end());
-        options.workingDirectory = folder.path();
+        options.workingDirectory = workFolder;
         // No display: whatever follows start-up ends quickly without a window.
         options.unsetEnvironment = {"DISPLAY", "WAYLAND_DISPLAY"};
         options.environment["SDL_VIDEODRIVER"] = "x11";
+        // The user's own settings never leak into a test.
+        options.environment["XDG_CONFIG_HOME"] = (folder.path() / "user-config").string();
         test::ProcessResult outcome = test::runProcess(std::move(options), 60s);
         EXPECT_FALSE(outcome.timedOut);
         EXPECT_TRUE(outcome.exited) << outcome.err;
@@ -219,6 +226,56 @@ TEST_F(StartupCommandLine, UnknownArgumentIsNamedAndStartUpGoesOn) {
     EXPECT_EQ(firstLine(outcome.err),
               "Trovane: ignoring unknown argument '--fullscreen' (see --help)\n");
     EXPECT_EQ(outcome.out.substr(0, expectedOutput().size()), expectedOutput());
+}
+
+// An installed tree: the program in bin/, its libraries in lib/trovane/, the
+// shipped settings in share/trovane/, started from an empty folder.
+class InstalledStartup : public StartupTest {
+protected:
+    void SetUp() override {
+        for (const char* dir : {"bin", "lib/trovane", "share/trovane", "work"}) {
+            fs::create_directories(folder.path() / dir);
+        }
+        install("Trovane", "bin/Trovane");
+        install("Bastrel.so", "lib/trovane/Bastrel.so");
+        install("Lexmoor.so", "lib/trovane/Lexmoor.so");
+        folder.write("share/trovane/config.ini", "[Program]\nStatistics = 1\n");
+    }
+
+    test::ProcessResult runInstalled() {
+        return launch(folder.path() / "bin/Trovane", folder.path() / "work");
+    }
+
+    std::string readFrom(const char* file) const {
+        return "Settings read from " + (folder.path() / file).lexically_normal().string() + "\n";
+    }
+};
+
+TEST_F(InstalledStartup, LibrariesAndSettingsAreFoundBesideTheProgram) {
+    const test::ProcessResult outcome = runInstalled();
+    EXPECT_EQ(outcome.err.find("Lexmoor.dll"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.out.find(readFrom("share/trovane/config.ini")), std::string::npos)
+        << outcome.out;
+}
+
+TEST_F(InstalledStartup, WorkingDirectoryThenUserSettingsComeFirst) {
+    folder.write("user-config/trovane/config.ini", "[Program]\nStatistics = 1\n");
+    const test::ProcessResult user = runInstalled();
+    EXPECT_NE(user.out.find(readFrom("user-config/trovane/config.ini")), std::string::npos)
+        << user.out;
+
+    folder.write("work/config.ini", "[Program]\nStatistics = 1\n");
+    const test::ProcessResult local = runInstalled();
+    EXPECT_NE(local.out.find("Settings read from config.ini\n"), std::string::npos) << local.out;
+}
+
+TEST_F(InstalledStartup, NoReadableFileLeavesTheBuiltInSettings) {
+    fs::remove(folder.path() / "share/trovane/config.ini");
+    const test::ProcessResult outcome = runInstalled();
+    EXPECT_EQ(
+        firstLine(outcome.err),
+        "config.ini: cannot open (No such file or directory); running on built-in defaults\n");
+    EXPECT_EQ(outcome.out.find("Settings read from"), std::string::npos) << outcome.out;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // How desktop library names become this platform's module files.
 #include "platform/module/ModuleSearch.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,19 @@ TEST(LocateModule, LeavesTheRestToTheNormalSearch) {
     // Only names written the desktop way are looked for beside the program.
     EXPECT_EQ(locateModule("Lexmoor.so"), "Lexmoor.so");
     EXPECT_EQ(locateModule("sub/Lexmoor.dll"), "sub/Lexmoor.so");
+}
+
+// An installed tree: <prefix>/bin/ for the program, <prefix>/lib/trovane/ for its modules.
+TEST(LocateModule, InstalledModulesAreFoundBesideThenInLibTrovane) {
+    const test::TempDir prefix;
+    const std::string bin = (prefix / "bin").string() + "/";
+    prefix.write("bin/Trovane", "");
+    prefix.write("lib/trovane/Lexmoor.so", "");
+    EXPECT_EQ(locateModule("Lexmoor.dll", bin), bin + "../lib/trovane/Lexmoor.so");
+    prefix.write("bin/Lexmoor.so", "");
+    EXPECT_EQ(locateModule("Lexmoor.dll", bin), bin + "Lexmoor.so");
+    EXPECT_EQ(locateModule("Bastrel.dll", bin), "Bastrel.so");
+    EXPECT_EQ(locateModule("Lexmoor.dll", ""), "Lexmoor.so");
 }
 
 } // namespace

@@ -1,0 +1,41 @@
+// Where settings and the texture are looked for: the working directory
+// first, the installed copy last.
+#include "app/DataFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace trovane {
+namespace {
+
+const SearchPlaces kInstalled{"/opt/trovane/bin/", "/home/ada/.config"};
+
+TEST(ConfigHome, XdgWhenAbsoluteOtherwiseHomeConfig) {
+    EXPECT_EQ(configHomeFrom("/xdg", "/home/ada"), "/xdg");
+    EXPECT_EQ(configHomeFrom(nullptr, "/home/ada"), "/home/ada/.config");
+    EXPECT_EQ(configHomeFrom("", "/home/ada"), "/home/ada/.config");
+    EXPECT_EQ(configHomeFrom("relative/xdg", "/home/ada"), "/home/ada/.config");
+    EXPECT_EQ(configHomeFrom(nullptr, nullptr), "");
+    EXPECT_EQ(configHomeFrom(nullptr, ""), "");
+}
+
+TEST(ConfigFileCandidates, WorkingDirectoryThenUserThenInstalled) {
+    EXPECT_EQ(configFileCandidates(kInstalled),
+              (std::vector<std::string>{"config.ini", "/home/ada/.config/trovane/config.ini",
+                                        "/opt/trovane/share/trovane/config.ini"}));
+}
+
+TEST(ConfigFileCandidates, UnknownPlacesAreLeftOut) {
+    EXPECT_EQ(configFileCandidates({}), std::vector<std::string>{"config.ini"});
+    EXPECT_EQ(configFileCandidates({"/usr/games/", ""}),
+              (std::vector<std::string>{"config.ini", "/usr/share/trovane/config.ini"}));
+}
+
+TEST(TextureFileCandidates, WorkingDirectoryThenInstalled) {
+    EXPECT_EQ(textureFileCandidates(kInstalled),
+              (std::vector<std::string>{"textures/morvex.jpg",
+                                        "/opt/trovane/share/trovane/textures/morvex.jpg"}));
+    EXPECT_EQ(textureFileCandidates({}), std::vector<std::string>{"textures/morvex.jpg"});
+}
+
+} // namespace
+} // namespace trovane
