@@ -5,7 +5,9 @@
 # X server instead, saving screenshots (tools/headless_demo.sh).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$here/tools/setup.sh" default
+# Only the program and the modules it loads: tests and benchmarks are built
+# by tools/test.sh.
+"$here/tools/setup.sh" default Trovane
 cd "$here"
 
 # A Wayland compositor, or an X display that answers, can show the window.

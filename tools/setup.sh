@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need
 # (only those missing), then configures and builds.
-#   tools/setup.sh [preset]      preset: default (Release) or asan
+#   tools/setup.sh [preset [target...]]   preset: default (Release) or asan;
+#                                         targets: all when none are named
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 preset="${1:-default}"
+targets=("${@:2}")
 
 packages=(
   build-essential cmake ninja-build pkg-config git python3 file
@@ -34,4 +36,4 @@ fi
 
 cd "$here"
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+cmake --build --preset "$preset" ${targets[@]:+--target "${targets[@]}"}
