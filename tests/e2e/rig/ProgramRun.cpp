@@ -81,6 +81,8 @@ ProgramRun::ProgramRun(const std::string& display, const ProgramSetup& setup)
     options.argv.insert(options.argv.end(), setup.arguments.begin(), setup.arguments.end());
     options.workingDirectory = dir_.path();
     options.environment = setup.environment;
+    // Only the files the test gave it: never the user's own settings.
+    options.environment.emplace("XDG_CONFIG_HOME", (dir_ / "user-config").string());
     options.unsetEnvironment = setup.unsetEnvironment;
     if (display.empty()) {
         options.unsetEnvironment.push_back("DISPLAY");
