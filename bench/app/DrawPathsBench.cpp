@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -107,17 +108,34 @@ struct Way {
     std::string name;
     std::function<void()> frame;
     std::vector<double> fps;
+    std::vector<double> cpuMs;
 };
 
-// Frames per second of frames drawn one after another and shown.
-double frameRate(Application& app, const std::function<void()>& frame, int frames) {
+// Processor time of all the program's threads (the renderer's included), in
+// ms: on a machine shared with other work it counts only what this work costs.
+double processorMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+struct Rate {
+    double fps = 0.0;
+    double cpuMsPerFrame = 0.0;
+};
+
+// Frames drawn one after another and shown: per second of wall time, and the
+// processor time each took.
+Rate frameRate(Application& app, const std::function<void()>& frame, int frames) {
     const Clock::time_point start = Clock::now();
+    const double cpuStart = processorMilliseconds();
     for (int i = 0; i < frames; ++i) {
         frame();
         app.Present();
     }
     glFinish();
-    return frames * 1000.0 / millisecondsSince(start);
+    return {frames * 1000.0 / millisecondsSince(start),
+            (processorMilliseconds() - cpuStart) / frames};
 }
 
 // The camera as the frame sets it: the viewing matrix of Resize, then -eye.
@@ -185,6 +203,7 @@ int main(int argc, char** argv) {
 
     FrameDrawing immediateFrame(StationMeshes::Immediate);
     FrameDrawing recordedFrame(StationMeshes::Recorded);
+    FrameDrawing overlayFrame(StationMeshes::Immediate); // nothing but the overlay to draw
     const std::vector<SharedPtr<Bomb>> noBombs;
     const SharedPtr<BspTree> noTree;
     const FrameStep step;
@@ -211,6 +230,7 @@ int main(int argc, char** argv) {
                  }
              });
          },
+         {},
          {}},
         {"display lists",
          [&] {
@@ -221,6 +241,7 @@ int main(int argc, char** argv) {
                  }
              });
          },
+         {},
          {}},
         {"one glDrawArrays",
          [&] {
@@ -229,24 +250,29 @@ int main(int argc, char** argv) {
                  arrays.draw();
              });
          },
+         {},
          {}},
         {"frame, immediate",
          [&] {
              FrameDrawing::begin();
              immediateFrame.draw(step, frameView(app.tree));
          },
+         {},
          {}},
         {"frame, lists",
          [&] {
              FrameDrawing::begin();
              recordedFrame.draw(step, frameView(app.tree));
          },
+         {},
          {}},
+        {"clear and swap", [&] { walls(eye, [] {}); }, {}, {}},
         {"overlay alone",
          [&] {
              FrameDrawing::begin();
-             recordedFrame.draw(step, frameView(noTree));
+             overlayFrame.draw(step, frameView(noTree));
          },
+         {},
          {}},
     };
     for (Way& way : ways) {
@@ -254,17 +280,25 @@ int main(int argc, char** argv) {
     }
     for (int r = 0; r < rounds; ++r) {
         for (Way& way : ways) {
-            way.fps.push_back(frameRate(app, way.frame, frames));
+            const Rate rate = frameRate(app, way.frame, frames);
+            way.fps.push_back(rate.fps);
+            way.cpuMs.push_back(rate.cpuMsPerFrame);
         }
     }
-    std::printf("800 x 600, first station from its start room, %zu rooms, %d vertices; "
-                "%d rounds of %d frames, median fps\n",
-                meshes.size(), int(arrays.count), rounds, frames);
+    GLint depthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+    std::printf("800 x 600, %d-bit depth, first station from its start room, %zu rooms, %d "
+                "vertices; %d rounds of %d frames, medians; processor time of all threads per "
+                "frame\n",
+                int(depthBits), meshes.size(), int(arrays.count), rounds, frames);
     const double arraysFps = median(ways[2].fps);
+    const double arraysCpu = median(ways[2].cpuMs);
     for (const Way& way : ways) {
         const double fps = median(way.fps);
-        std::printf("%-18s %7.1f fps  %6.2f ms  %.3f of arrays\n", way.name.c_str(), fps,
-                    1000.0 / fps, fps / arraysFps);
+        const double cpu = median(way.cpuMs);
+        std::printf("%-18s %7.1f fps  %7.2f ms  %.3f of arrays | processor %6.2f ms  arrays/this "
+                    "%.3f\n",
+                    way.name.c_str(), fps, 1000.0 / fps, fps / arraysFps, cpu, arraysCpu / cpu);
     }
     measureRegeneration(regenerations);
     return 0;
