@@ -12,15 +12,20 @@ add_library(trovane_source_root INTERFACE)
 target_include_directories(trovane_source_root INTERFACE ${PROJECT_SOURCE_DIR})
 
 # trovane_add_plugin(<Name> SOURCES ... [LIBS ...])
-# A run-time loaded module "<Name>.so" written next to the Trovane executable.
-# -Bsymbolic keeps the module's calls to its own exports inside the module even
-# when the loading program exports the same names.
+# A run-time loaded module "<Name>.so" ("<Name>.dll" on Windows) written next to
+# the Trovane executable. -Bsymbolic keeps the module's calls to its own exports
+# inside the module even when the loading program exports the same names; a
+# Windows DLL binds those calls inside itself anyway.
 function(trovane_add_plugin name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_library(${name} MODULE ${ARG_SOURCES})
-    set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".so")
     target_link_libraries(${name} PRIVATE trovane_sdk trovane_warnings ${ARG_LIBS})
-    target_link_options(${name} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+    if(WIN32)
+        set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".dll")
+    else()
+        set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".so")
+        target_link_options(${name} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+    endif()
     set_property(GLOBAL APPEND PROPERTY TROVANE_PLUGINS ${name})
 endfunction()
 
@@ -44,9 +49,16 @@ function(trovane_add_test name)
     if(ARG_NEEDS_PLUGINS)
         add_dependencies(${name} trovane_all_plugins)
     endif()
-    gtest_discover_tests(${name}
-        DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+    if(CMAKE_CROSSCOMPILING)
+        # One test per executable: each start under the emulator costs far
+        # more than the cases inside it.
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+    else()
+        gtest_discover_tests(${name}
+            DISCOVERY_TIMEOUT 60
+            PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+    endif()
 endfunction()
 
 # trovane_add_benchmark(<name> SOURCES ... [LIBS ...])

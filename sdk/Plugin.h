@@ -13,7 +13,11 @@
 
 #include <cstring>
 
+#if defined(_WIN32)
+#define TROVANE_EXPORT __declspec(dllexport)
+#else
 #define TROVANE_EXPORT __attribute__((visibility("default")))
+#endif
 
 extern "C" {
 TROVANE_EXPORT int APIVersion();
@@ -28,7 +32,8 @@ namespace plugin {
 
 inline constexpr int kApiVersion = 1;
 
-// Decorated name of EnumerateInterfaces(unsigned int) under the Itanium C++ ABI.
+// Decorated name of EnumerateInterfaces(unsigned int) under the Itanium C++ ABI,
+// which GCC and Clang use on Linux and with MinGW on Windows alike.
 inline constexpr const char* kEnumerateInterfacesSymbol = "_Z19EnumerateInterfacesj";
 
 using ApiVersionFn = int (*)();

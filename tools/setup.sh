@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need
 # (only those missing), then configures and builds.
-#   tools/setup.sh [preset [target...]]   preset: default (Release) or asan;
+#   tools/setup.sh [preset [target...]]   preset: default (Release), asan, or windows
+#                                         (cross-built with MinGW-w64; its tests run under Wine);
 #                                         targets: all when none are named
 set -euo pipefail
 
@@ -17,6 +18,16 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   clang libclang-rt-14-dev clang-format
 )
+
+# The Windows build needs only the cross toolchain, GoogleTest's sources to
+# build with it, and Wine to run what it made.
+if [ "$preset" = windows ]; then
+  packages=(
+    cmake ninja-build git python3
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest
+    wine wine64
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,5 @@
 // A library loaded at run time: load by name, look up an export, unload.
-// Our layer in place of LoadLibraryA, GetProcAddress and FreeLibrary.
+// dlopen on Linux; LoadLibraryA, GetProcAddress and FreeLibrary on Windows.
 #pragma once
 
 #include <string>

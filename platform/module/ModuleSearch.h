@@ -1,4 +1,5 @@
-// Where a library name given the desktop way ("Lexmoor.dll") is found here.
+// Where a library name given the desktop way ("Lexmoor.dll") is found. On
+// Windows the name is used as it stands and the system's search finds it.
 #pragma once
 
 #include <string>
@@ -6,10 +7,12 @@
 
 namespace trovane::platform {
 
-// "X.dll" (any letter case of ".dll") becomes "X.so"; other names stay as given.
+// On Linux "X.dll" (any letter case of ".dll") becomes "X.so"; other names,
+// and every name on Windows, stay as given.
 std::string moduleFileName(std::string_view name);
 
-// Folder of the running executable, ending in '/'; empty when it cannot be read.
+// Folder of the running executable, ending in its separator; empty when it
+// cannot be read.
 std::string executableDirectory();
 
 // The path to hand to the loader: for a ".dll" name without a folder, the module

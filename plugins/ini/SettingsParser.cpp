@@ -22,7 +22,16 @@ std::string_view boundedText(const char* text, int length) {
     return {text};
 }
 
-// Numbers are read with '.' as the decimal point whatever locale the program set.
+// Numbers are read with '.' as the decimal point, in every form C99's strtod
+// knows (hexadecimal included).
+#if defined(_WIN32)
+// MinGW's strtod has the C99 forms the system's _strtod_l lacks, but no locale
+// argument; it follows the runtime's locale, which Trovane leaves at "C".
+double readNumber(const char* text) {
+    return std::strtod(text, nullptr);
+}
+#else
+// Whatever locale the program set.
 double readNumber(const char* text) {
     static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     if (cLocale == static_cast<locale_t>(nullptr)) {
@@ -30,6 +39,7 @@ double readNumber(const char* text) {
     }
     return ::strtod_l(text, nullptr, cLocale);
 }
+#endif
 
 } // namespace
 

@@ -1,22 +1,32 @@
 #include "tests/support/TempDir.h"
 
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
-#include <vector>
+#include <utility>
 
 namespace trovane::test {
 
+// A random name made on the spot, tried again on the rare clash: the same on
+// every system, where mkdtemp is not.
 TempDir::TempDir(const std::string& prefix) {
-    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary directory from " + pattern);
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[17];
+        std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
+        std::filesystem::path candidate = base / (prefix + "-" + suffix);
+        std::error_code error;
+        if (std::filesystem::create_directory(candidate, error)) {
+            path_ = std::move(candidate);
+            return;
+        }
     }
-    path_ = buffer.data();
+    throw std::runtime_error("cannot make a temporary directory in " + base.string());
 }
 
 TempDir::~TempDir() {

@@ -3,14 +3,13 @@
 #include "sdk/OutsideLibraries.h"
 #include "sdk/OwnedObject.h"
 #include "tests/plugins/support/ContractExpectations.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace trovane {
@@ -21,27 +20,18 @@ namespace fs = std::filesystem;
 class FileReaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "trovane-files-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
         ASSERT_TRUE(loader.Load("Bastrel.dll")) << loader.error();
         reader = newReader("Default");
         ASSERT_NE(reader, nullptr);
     }
-    void TearDown() override {
-        reader.reset();
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
+    void TearDown() override { reader.reset(); }
 
     plugin::Owned<FileReader> newReader(const char* name) {
         return plugin::Owned<FileReader>(static_cast<FileReader*>(loader.Create(name)));
     }
 
     std::string write(const char* name, const std::string& bytes) {
-        const fs::path path = folder / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        return folder.write(name, bytes).string();
     }
 
     // The reader holds exactly bytes, and a zero byte after them.
@@ -53,7 +43,7 @@ protected:
         EXPECT_EQ(data[bytes.size()], '\0');
     }
 
-    fs::path folder;
+    test::TempDir folder{"trovane-files"};
     PluginLoader loader;
     plugin::Owned<FileReader> reader;
 };
@@ -107,15 +97,16 @@ TEST_F(FileReaderOpen, SecondOpenReplacesTheContents) {
 TEST_F(FileReaderFailure, MissingFileGivesFalseWithReasonAndEmptyText) {
     EXPECT_TRUE(reader->Open(write("a.ini", "old contents").c_str(), 0));
     errno = 0;
-    EXPECT_FALSE(reader->Open((folder / "missing.ini").c_str(), 0));
+    EXPECT_FALSE(reader->Open((folder / "missing.ini").string().c_str(), 0));
     EXPECT_EQ(errno, ENOENT);
     expectContents(*reader, "");
 }
 
 TEST_F(FileReaderFailure, FolderIsNotAFile) {
     errno = 0;
-    EXPECT_FALSE(reader->Open(folder.c_str(), 0));
-    EXPECT_EQ(errno, EISDIR);
+    EXPECT_FALSE(reader->Open(folder.path().string().c_str(), 0));
+    // Linux opens the folder and refuses to read it; Windows refuses to open it.
+    EXPECT_TRUE(errno == EISDIR || errno == EACCES) << std::strerror(errno);
     expectContents(*reader, "");
 }
 
