@@ -43,9 +43,15 @@ function(trovane_add_test name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} trovane_source_root trovane_warnings
         GTest::gtest GTest::gtest_main)
     # TROVANE_BINARY_DIR: the folder of the program and the modules it loads.
+    # (A build without the program has its libraries in the output folder.)
+    if(TARGET Trovane)
+        set(program_dir "$<TARGET_FILE_DIR:Trovane>")
+    else()
+        set(program_dir "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+    endif()
     target_compile_definitions(${name} PRIVATE
         TROVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        TROVANE_BINARY_DIR="$<TARGET_FILE_DIR:Trovane>")
+        TROVANE_BINARY_DIR="${program_dir}")
     if(ARG_NEEDS_PLUGINS)
         add_dependencies(${name} trovane_all_plugins)
     endif()

@@ -29,4 +29,8 @@ std::string locateModule(std::string_view name) {
     return std::string(name);
 }
 
+std::string locateModule(std::string_view name, const std::string& /*executableFolder*/) {
+    return std::string(name);
+}
+
 } // namespace trovane::platform
