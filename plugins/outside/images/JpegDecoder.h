@@ -1,4 +1,5 @@
-// JPEG pictures in memory to RGBA, through libjpeg-turbo.
+// JPEG pictures in memory to RGBA: through libjpeg-turbo on Linux, through
+// the Windows Imaging Component on Windows (so no outside DLL ships there).
 #pragma once
 
 #include "RgbaImage.h"
