@@ -144,6 +144,8 @@ TEST_F(VistraneWicTest, UndecodableInputGivesZeroByZeroAndReplacesAnEarlierPictu
     refusedAfterAPicture({'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'}, "text");
     refusedAfterAPicture({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, "PNG");
     refusedAfterAPicture(Bytes(jpeg.begin(), jpeg.begin() + 200), "cut inside the headers");
+    refusedAfterAPicture(Bytes(jpeg.begin(), jpeg.begin() + long(jpeg.size() / 2)),
+                         "cut inside the picture");
     Bytes noise = {0xFF, 0xD8, 0xFF};
     for (int i = 0; i < 500; ++i) {
         noise.push_back(std::uint8_t(i * 37 + 11));
