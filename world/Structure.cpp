@@ -165,4 +165,13 @@ void Structure::generate(std::FILE* progress) {
     tree = buildStationTree(cells);
 }
 
+std::vector<Structure> firstStations(int count) {
+    const StationRandomScope sequence;
+    std::vector<Structure> stations;
+    for (int i = 0; i < count; ++i) {
+        stations.emplace_back(nullptr);
+    }
+    return stations;
+}
+
 } // namespace trovane

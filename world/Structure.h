@@ -44,4 +44,8 @@ private:
 // one count stations further on. Writes nothing.
 void skipStations(int count);
 
+// The first count stations of a run, as start-up and count - 1 regenerations
+// make them, without progress dots; the program's sequence is left as it was.
+std::vector<Structure> firstStations(int count);
+
 } // namespace trovane

@@ -14,15 +14,6 @@ namespace {
 constexpr int kStationsPerRun = 100;
 constexpr int kRepetitions = 10;
 
-std::vector<Structure> firstStations(int count) {
-    StationRandomScope sequence;
-    std::vector<Structure> stations;
-    for (int i = 0; i < count; ++i) {
-        stations.emplace_back(nullptr);
-    }
-    return stations;
-}
-
 // The whole generation, meshes and tree included, over the first 100 stations of the sequence
 // with their failed attempts. The "station" counter is the mean time per station.
 void BM_StationGeneration(benchmark::State& state) {

@@ -4,12 +4,14 @@
 
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "tests/app/ProgramFolder.h"
 #include "tests/support/DisplayForTests.h"
-#include "tests/support/TempDir.h"
 
 #include <GL/gl.h>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include <cmath>
 #include <cstdio>
@@ -45,27 +47,11 @@ StartZ = 3.5
 class ApplicationTest : public ::testing::Test {
 protected:
     void useFolder(bool withTexture, const std::string& settings = kSettings) {
-        folder.write("config.ini", settings);
-        if (withTexture) {
-            std::filesystem::create_directories(folder / "textures");
-            std::filesystem::copy_file(std::filesystem::path(TROVANE_SOURCE_DIR) / "textures" /
-                                           "morvex.jpg",
-                                       folder / "textures" / "morvex.jpg");
-        }
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder.path());
-        globalIniParser.reset(); // before its library is loaded again
-        ASSERT_TRUE(loadConfiguration());
+        folder.emplace(settings, withTexture);
+        ASSERT_TRUE(test::ProgramFolder::loadSettings());
     }
 
-    void TearDown() override {
-        if (!previous.empty()) {
-            std::filesystem::current_path(previous);
-        }
-    }
-
-    test::TempDir folder{"trovane-app-test"};
-    std::filesystem::path previous;
+    std::optional<test::ProgramFolder> folder;
 };
 
 float matrixElement(GLenum which, int index) {

@@ -92,37 +92,33 @@ TEST(WindowSettings, LongTitleIsCutSoTheFrameRateStillShows) {
     EXPECT_GT(caption->size(), 100u);
 }
 
-TEST(WindowSettings, ZeroAndNegativeSizesGiveTheDefaultWindow) {
-    ProgramSetup setup;
-    setup.settings->width = "0";
-    setup.settings->height = "-5";
-    Stage stage(setup);
-    ASSERT_TRUE(stage.window()) << stage.program().err();
-    std::optional<WindowGeometry> g = stage.x().geometry(*stage.window());
-    ASSERT_TRUE(g);
-    EXPECT_EQ(g->width, 800);
-    EXPECT_EQ(g->height, 600);
+// The geometry of the stage's window, which must have appeared.
+std::optional<WindowGeometry> geometryOf(Stage& stage) {
+    EXPECT_TRUE(stage.window()) << stage.program().err();
+    return stage.window() ? stage.x().geometry(*stage.window()) : std::nullopt;
 }
 
-TEST(WindowSettings, MissingSizesGiveTheDefaultWindow) {
+// Sizes for config.ini; "" leaves the key out.
+ProgramSetup withSizes(const std::string& width, const std::string& height) {
     ProgramSetup setup;
-    setup.settings->width = "";
-    setup.settings->height = "";
-    Stage stage(setup);
-    ASSERT_TRUE(stage.window()) << stage.program().err();
-    std::optional<WindowGeometry> g = stage.x().geometry(*stage.window());
-    ASSERT_TRUE(g);
-    EXPECT_EQ(g->width, 800);
-    EXPECT_EQ(g->height, 600);
+    setup.settings->width = width;
+    setup.settings->height = height;
+    return setup;
+}
+
+TEST(WindowSettings, ZeroNegativeOrMissingSizesGiveTheDefaultWindow) {
+    for (const auto& [width, height] : {std::pair{"0", "-5"}, std::pair{"", ""}}) {
+        Stage stage(withSizes(width, height));
+        const std::optional<WindowGeometry> g = geometryOf(stage);
+        ASSERT_TRUE(g) << width << " x " << height;
+        EXPECT_EQ(g->width, 800);
+        EXPECT_EQ(g->height, 600);
+    }
 }
 
 TEST(WindowSettings, SizeBeyondTheDesktopIsReducedToIt) {
-    ProgramSetup setup;
-    setup.settings->width = "100000";
-    setup.settings->height = "40000";
-    Stage stage(setup);
-    ASSERT_TRUE(stage.window()) << stage.program().err();
-    std::optional<WindowGeometry> g = stage.x().geometry(*stage.window());
+    Stage stage(withSizes("100000", "40000"));
+    const std::optional<WindowGeometry> g = geometryOf(stage);
     ASSERT_TRUE(g);
     EXPECT_EQ(g->width, XvfbServer::kWidth);
     EXPECT_EQ(g->height, XvfbServer::kHeight);

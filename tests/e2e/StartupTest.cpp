@@ -1,6 +1,7 @@
 // Start-up as the user sees it: the console text, then the window and its
 // frame-rate caption.
 #include "Stage.h"
+#include "app/KeyReference.h"
 
 #include <gtest/gtest.h>
 
@@ -11,26 +12,10 @@
 namespace e2e {
 namespace {
 
-const std::vector<std::string> kKeyReference = {
-    "keys:   use arrows to move\n",
-    "        look around with your mouse\n",
-    "        reflecting/sticky bombs thrown with left/right mouse button\n",
-    "        regenerate morvex by pressing mouse wheel\n",
-    "\n",
-    "        w,s  up/down\n",
-    "        F5     toggle fullscreen / windowed mode\n",
-    "        c      enable collision detection\n",
-    "        x      disable collision detection\n",
-    "        f      BSP sorting order front=>back\n",
-    "        b      BSP sorting order back=>front (default)\n",
-    "        z      enable z-buffer\n",
-    "        u      disable z-buffer\n",
-    "        l      wireframe mode\n",
-    "        t      textured triangle mode\n",
-    "        d      demo mode or the command-line switch '-demo'\n",
-    "        Space  pause demo\n",
-    "\nsee the file 'config.ini' to change the settings.\n",
-};
+// The text itself is checked word for word by the start-up unit tests; here
+// it must reach the console of the real program.
+const std::vector<std::string> kKeyReference(trovane::keyReference.begin(),
+                                             trovane::keyReference.end());
 
 const std::vector<std::string> kProgressLines = {
     "Initialize I/O ...\n",

@@ -80,15 +80,6 @@ std::size_t expectedVertices(const CellMap& cells) {
     return total;
 }
 
-std::vector<Structure> firstStations(int count) {
-    StationRandomScope sequence;
-    std::vector<Structure> stations;
-    for (int i = 0; i < count; ++i) {
-        stations.emplace_back(nullptr);
-    }
-    return stations;
-}
-
 TEST(StationMapTool, JsonModePrintsOneObjectPerLineAndNothingElse) {
     const test::ProcessResult run = runTool({"--json", "6"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

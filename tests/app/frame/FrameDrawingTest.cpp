@@ -8,8 +8,8 @@
 #include "app/BombFlight.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "tests/app/ProgramFolder.h"
 #include "tests/support/DisplayForTests.h"
-#include "tests/support/TempDir.h"
 #include "world/RoomWalls.h"
 #include "world/StationRandom.h"
 
@@ -51,18 +51,9 @@ constexpr int kHeight = 240;
 class FrameDrawingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder.write("config.ini", kSettings);
-        std::filesystem::create_directories(folder / "textures");
-        std::filesystem::copy_file(std::filesystem::path(TROVANE_SOURCE_DIR) / "textures" /
-                                       "morvex.jpg",
-                                   folder / "textures" / "morvex.jpg");
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder.path());
-        globalIniParser.reset();
-        ASSERT_TRUE(loadConfiguration());
+        ASSERT_TRUE(test::ProgramFolder::loadSettings());
         ASSERT_TRUE(app.Init("Frame drawing", false, kWidth, kHeight));
     }
-    void TearDown() override { std::filesystem::current_path(previous); }
 
     // Draws one frame with these bombs through a drawing half of its own.
     void drawWith(const std::vector<SharedPtr<Bomb>>& bombs) {
@@ -117,8 +108,7 @@ protected:
         return makeShared<Bomb>(bomb);
     }
 
-    test::TempDir folder{"trovane-frame-drawing-test"};
-    std::filesystem::path previous;
+    test::ProgramFolder folder{kSettings, true};
     StationRandomScope firstStation; // app holds the first station of a run
     Application app;
     FrameDrawing drawing;

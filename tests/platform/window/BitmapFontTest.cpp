@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 
+#include "tests/platform/window/VideoTest.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,12 +27,10 @@ TEST(FontFile, AnUnknownFamilyStillGivesTheClosestFont) {
     EXPECT_FALSE(findFontFile("No Such Family 12345", nullptr).empty());
 }
 
-class BitmapFontTest : public ::testing::Test {
+class BitmapFontTest : public test::VideoTest {
 protected:
-    void SetUp() override {
+    void setUpWithVideo() override {
         std::string error;
-        video = VideoSystem::open(error);
-        ASSERT_NE(video, nullptr) << error;
         WindowOptions options;
         options.client = Rect{0, 0, 128, 64};
         window = Window::create(options, error);
@@ -66,7 +66,6 @@ protected:
         return lit;
     }
 
-    std::unique_ptr<VideoSystem> video;
     std::unique_ptr<Window> window;
     std::unique_ptr<GLContext> context;
     GLuint base = 0;

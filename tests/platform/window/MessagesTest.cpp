@@ -6,6 +6,8 @@
 #include "platform/window/VideoSystem.h"
 #include "platform/window/Window.h"
 
+#include "tests/platform/window/VideoTest.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -15,12 +17,9 @@
 namespace trovane::platform {
 namespace {
 
-class MessagesTest : public ::testing::Test {
+class MessagesTest : public test::VideoTest {
 protected:
-    void SetUp() override {
-        std::string error;
-        video = VideoSystem::open(error);
-        ASSERT_NE(video, nullptr) << error;
+    void setUpWithVideo() override {
         Message drop;
         while (peekMessage(drop)) {
         }
@@ -40,8 +39,6 @@ protected:
         }
         return std::nullopt;
     }
-
-    std::unique_ptr<VideoSystem> video;
 };
 
 TEST_F(MessagesTest, PostedMessagesArriveInOrder) {

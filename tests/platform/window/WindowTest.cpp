@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 
+#include "tests/platform/window/VideoTest.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -14,12 +16,10 @@
 namespace trovane::platform {
 namespace {
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public test::VideoTest {
 protected:
-    void SetUp() override {
+    void setUpWithVideo() override {
         std::string error;
-        video = VideoSystem::open(error);
-        ASSERT_NE(video, nullptr) << error;
         WindowOptions options;
         options.title = "Window test";
         options.client = Rect{256, 128, 320, 200};
@@ -27,7 +27,6 @@ protected:
         ASSERT_NE(window, nullptr) << error;
     }
 
-    std::unique_ptr<VideoSystem> video;
     std::unique_ptr<Window> window;
 };
 
