@@ -11,6 +11,8 @@
 
 #include "sdk/Plugin.h"
 
+#include <new>
+
 namespace plugin {
 
 template <unsigned Count>
@@ -23,6 +25,14 @@ void* createByName(const InterfaceTable<Count>& table, void* (*createById)(int),
 template <unsigned Count>
 void* createByIdentifier(const InterfaceTable<Count>& /*table*/, void* (*createById)(int), int id) {
     return id < 0 || id >= static_cast<int>(Count) ? nullptr : createById(id);
+}
+
+// The create-by-identifier function of a library whose every interface makes
+// the same object: a new Implementation handed out as its Interface, or null
+// when memory runs out. Written in parentheses inside the macro, for its comma.
+template <class Interface, class Implementation>
+void* createNew(int /*id*/) {
+    return static_cast<Interface*>(new (std::nothrow) Implementation());
 }
 
 } // namespace plugin

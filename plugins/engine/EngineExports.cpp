@@ -2,16 +2,8 @@
 #include "ComponentEngine.h"
 #include "sdk/PluginExports.h"
 
-#include <new>
-
 namespace {
-
 constexpr plugin::InterfaceTable<1> kTable{"Engine", {"Engine"}};
-
-void* createEngine(int /*id*/) {
-    return static_cast<Engine*>(new (std::nothrow) corvane::ComponentEngine());
-}
-
 } // namespace
 
-TROVANE_PLUGIN_EXPORTS(kTable, createEngine)
+TROVANE_PLUGIN_EXPORTS(kTable, (plugin::createNew<Engine, corvane::ComponentEngine>))
