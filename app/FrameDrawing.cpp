@@ -6,6 +6,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace trovane {
@@ -47,6 +49,25 @@ void drawText(unsigned int fontBase, const char* text) {
     glCallLists(static_cast<GLsizei>(std::strlen(text)), GL_UNSIGNED_BYTE, text);
 }
 
+// A room seen through doors can only show where the doors are: the rest of
+// its walls are hidden behind nearer ones, and are not filled at all. Two
+// pixels more on every side, so that rounding only adds.
+void scissorTo(const ScreenBounds& bounds, const GLint viewport[4]) {
+    constexpr double kSlack = 2.0;
+    const double width = viewport[2];
+    const double height = viewport[3];
+    const double left = std::floor((bounds.left + 1.0) * 0.5 * width - kSlack);
+    const double right = std::ceil((bounds.right + 1.0) * 0.5 * width + kSlack);
+    const double bottom = std::floor((bounds.bottom + 1.0) * 0.5 * height - kSlack);
+    const double top = std::ceil((bounds.top + 1.0) * 0.5 * height + kSlack);
+    const auto clampTo = [](double v, double high) { return std::clamp(v, 0.0, high); };
+    const double x0 = clampTo(left, width);
+    const double y0 = clampTo(bottom, height);
+    glScissor(viewport[0] + static_cast<GLint>(x0), viewport[1] + static_cast<GLint>(y0),
+              static_cast<GLsizei>(clampTo(right, width) - x0),
+              static_cast<GLsizei>(clampTo(top, height) - y0));
+}
+
 } // namespace
 
 void FrameDrawing::begin() {
@@ -72,13 +93,25 @@ void FrameDrawing::cullRooms(const FrameStep& step, const FrameView& view) {
 
 void FrameDrawing::drawStation(const FrameView& view) const {
     const std::vector<std::int32_t>& cells = drawList_.cells();
+    const bool scissored = !culling_.drawsEverything();
+    GLint viewport[4] = {0, 0, 0, 0};
+    if (scissored) {
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        glEnable(GL_SCISSOR_TEST);
+    }
     for (std::size_t i = 0; i < drawList_.meshes().size(); ++i) {
         const SharedPtr<Mesh>& mesh = drawList_.meshes()[i];
         if (!mesh || !culling_.drawsLeaf(cells[i])) {
             continue;
         }
+        if (scissored) {
+            scissorTo(culling_.boundsOf(cells[i]), viewport);
+        }
         bindWallTexture(view.textures);
         drawMesh(*mesh);
+    }
+    if (scissored) {
+        glDisable(GL_SCISSOR_TEST);
     }
 }
 

@@ -18,6 +18,7 @@ void RoomCulling::update(const CellMap& cells, const ViewFrustum& frustum,
         }
         if (view.cells.contains(cell)) {
             leaves_.set(static_cast<std::size_t>(rooms_));
+            bounds_[static_cast<std::size_t>(rooms_)] = view.bounds[static_cast<std::size_t>(cell)];
         }
         ++rooms_;
     }

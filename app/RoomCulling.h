@@ -6,6 +6,7 @@
 #include "world/CellMap.h"
 #include "world/PortalWalk.h"
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 
@@ -30,12 +31,21 @@ public:
                                leaves_.test(static_cast<std::size_t>(leafCell)));
     }
     bool drawsEverything() const { return everything_; }
+    // Where on the picture a drawn leaf can show, in normalised device coordinates.
+    ScreenBounds boundsOf(std::int32_t leafCell) const {
+        if (everything_ || leafCell < 0 || leafCell >= kStationCellCount) {
+            return ScreenBounds::whole();
+        }
+        const ScreenBounds& bounds = bounds_[static_cast<std::size_t>(leafCell)];
+        return bounds.empty() ? ScreenBounds::whole() : bounds;
+    }
     // Why the walk took every room; None when it decided, or was not asked.
     PortalFallback fallback() const { return fallback_; }
     int roomsDrawn() const { return everything_ ? rooms_ : static_cast<int>(leaves_.count()); }
 
 private:
     std::bitset<kStationCellCount> leaves_;
+    std::array<ScreenBounds, kStationCellCount> bounds_{};
     bool everything_ = true;
     PortalFallback fallback_ = PortalFallback::None;
     int rooms_ = 0;

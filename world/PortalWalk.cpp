@@ -1,5 +1,6 @@
 #include "world/PortalWalk.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -127,10 +128,12 @@ Cone frustumCone(const ViewFrustum& f) {
 
 class Walk {
 public:
-    Walk(const CellMap& cells, Vector3 eye) : cells_(cells), eye_(eye) {}
+    Walk(const CellMap& cells, const ViewFrustum& frustum)
+        : cells_(cells), eye_(frustum.eye), frustum_(frustum) {}
 
     PortalView run(CellPosition room, const Cone& cone) {
         view_.cells.insert(cellIndex(room));
+        view_.bounds[static_cast<std::size_t>(cellIndex(room))] = ScreenBounds::whole();
         if (!visit(room, cone, 0)) {
             view_.cells = CellSet::all();
         }
@@ -178,6 +181,21 @@ private:
         return true;
     }
 
+    // Widens bounds to the outline as the picture shows it. The outline lies inside the frustum,
+    // so in front of the eye. The view's side and up axes point to the picture's left and bottom.
+    void includeOutline(ScreenBounds& bounds, const Outline& outline) const {
+        for (int i = 0; i < outline.count; ++i) {
+            const Vector3 q = outline.corners[static_cast<std::size_t>(i)];
+            const float ahead = dot(q, frustum_.forward);
+            if (!(ahead > 1e-6f * length(q))) {
+                bounds = ScreenBounds::whole(); // a widened cone: keep the whole picture
+                return;
+            }
+            bounds.include(-dot(q, frustum_.side) / (ahead * frustum_.tanHalfWidth),
+                           -dot(q, frustum_.up) / (ahead * frustum_.tanHalfHeight));
+        }
+    }
+
     bool fallBack(PortalFallback reason) {
         view_.fallback = reason;
         return false;
@@ -221,6 +239,7 @@ private:
         }
         // Rays that miss the neighbour's hole hit the back of its wall: reached either way.
         view_.cells.insert(cellIndex(next));
+        includeOutline(view_.bounds[static_cast<std::size_t>(cellIndex(next))], hole);
         const Outline through = clip(doorSquare(room, side, outer), coneThrough(hole));
         if (through.overflow) {
             return fallBack(PortalFallback::TooComplex);
@@ -236,6 +255,7 @@ private:
 
     const CellMap& cells_;
     Vector3 eye_;
+    ViewFrustum frustum_;
     PortalView view_;
 };
 
@@ -244,6 +264,17 @@ bool isFinite(Vector3 v) {
 }
 
 } // namespace
+
+void ScreenBounds::include(float x, float y) {
+    if (empty()) {
+        *this = {x, y, x, y};
+        return;
+    }
+    left = std::min(left, x);
+    right = std::max(right, x);
+    bottom = std::min(bottom, y);
+    top = std::max(top, y);
+}
 
 PortalView walkPortals(const CellMap& cells, const ViewFrustum& frustum) {
     PortalView everything{CellSet::all(), PortalFallback::EyeOutsideRoom};
@@ -269,7 +300,7 @@ PortalView walkPortals(const CellMap& cells, const ViewFrustum& frustum) {
             return everything;
         }
     }
-    return Walk(cells, eye).run(room, frustumCone(frustum));
+    return Walk(cells, frustum).run(room, frustumCone(frustum));
 }
 
 } // namespace trovane

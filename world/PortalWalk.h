@@ -4,6 +4,8 @@
 // that cannot be promised the answer is every cell.
 #pragma once
 
+#include <array>
+
 #include "math/ViewFrustum.h"
 #include "world/CellMap.h"
 #include "world/CellSet.h"
@@ -19,9 +21,25 @@ enum class PortalFallback {
     TooComplex,     // a portal outline grew past what the walk keeps, or the walk ran too deep
 };
 
+// A rectangle of the picture in normalised device coordinates, -1 to 1 from left to right and
+// from bottom to top.
+struct ScreenBounds {
+    float left = 1.0f;
+    float bottom = 1.0f;
+    float right = -1.0f;
+    float top = -1.0f;
+
+    static constexpr ScreenBounds whole() { return {-1.0f, -1.0f, 1.0f, 1.0f}; }
+    bool empty() const { return left > right || bottom > top; }
+    void include(float x, float y);
+};
+
 struct PortalView {
     CellSet cells; // every cell when fallback is not None
     PortalFallback fallback = PortalFallback::None;
+    // For each reached cell, where on the picture the rays that reach it pass: every pixel its
+    // room can show lies inside. Meaningless for a view that sees everything.
+    std::array<ScreenBounds, kStationCellCount> bounds{};
 
     bool seesEverything() const { return fallback != PortalFallback::None; }
 };
