@@ -303,6 +303,10 @@ void GLWindow::HandleKey(platform::Key key) {
         break;
     case platform::Key::F12:
         screenshotWanted_ = true;
+        // While paused no frame comes; draw the still one again to save it.
+        if (!running && renderContext != nullptr) {
+            Step();
+        }
         break;
     case platform::Key::Other:
         break;
