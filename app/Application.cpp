@@ -40,7 +40,7 @@ Application::Application() = default;
 
 Application::~Application() = default;
 
-void Application::InitInput() {
+void Application::initInput() {
     const char* file = programSettings.input;
     if (!staticLoaders.input.Load(file)) {
         std::fprintf(stderr, "warning: input library %s: %s; running without keyboard and mouse\n",
@@ -58,7 +58,7 @@ void Application::InitInput() {
     }
 }
 
-void Application::InitGLState() {
+void Application::initGLState() {
     glShadeModel(GL_SMOOTH);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     zTest = programSettings.zTest;
@@ -74,7 +74,7 @@ void Application::InitGLState() {
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
 }
 
-void Application::InitFont() {
+void Application::initFont() {
     fontBase = glGenLists(kFontLists);
     if (fontBase == 0) {
         std::fputs("warning: no display lists for the font; text is not drawn\n", stderr);
@@ -89,11 +89,11 @@ void Application::InitFont() {
 bool Application::Init(const char* windowTitle, bool startFullScreen, int clientWidth,
                        int clientHeight) {
     // The input library reads its devices through the window system.
-    if (!OpenDisplay()) {
+    if (!openDisplay()) {
         return false;
     }
     progress(showStatistics, "Initialize I/O ...\n");
-    InitInput();
+    initInput();
     progress(showStatistics, "Initialize Morvex ...\n");
     tree = structure.tree;
     progress(showStatistics, "Initialize OpenGL ...\n");
@@ -101,8 +101,8 @@ bool Application::Init(const char* windowTitle, bool startFullScreen, int client
     if (!CreateGLWindow(startFullScreen, windowTitle, clientWidth, clientHeight, true, 32, 32)) {
         return false;
     }
-    InitGLState();
-    InitFont();
+    initGLState();
+    initFont();
     position = programSettings.start;
     collisionDetection = programSettings.collisionDetection;
     portalCulling = programSettings.portalCulling;

@@ -40,14 +40,14 @@ public:
     // Starts with the nth station of the sequence (1: the one made at
     // construction) instead; call before Init. The wheel button goes on with
     // n + 1.
-    void ChooseStation(int n);
+    void chooseStation(int n);
     // The centre of the station's start room, where -station puts the camera.
     Vector3 StartRoomCentre() const;
     // Flies the demo path at a fixed step of 1/60 s per frame, as fast as the
     // machine draws, for seconds of wall time, with collision, bombs and
     // input left out; then prints the report (JSON when json) to standard
     // output and returns 0. Call after Init.
-    int RunTimedemo(double seconds, bool json);
+    int runTimedemo(double seconds, bool json);
 
     // Flies the scripted circle: sets position's x and z from the clock and
     // turns orientation further.
@@ -77,20 +77,20 @@ public:
 private:
     // The clock the frame update reads: the window's, or the timedemo's
     // fixed steps.
-    double FrameTime();
+    double frameTime();
     // With TROVANE_STATION_LOG set, writes the station's cell codes (x-major,
     // z innermost) as one line to standard error, for tests that check which
     // station is flown.
-    void ShowStation();
+    void showStation();
 
     bool stationShown_ = false;
 
     bool timedemo_ = false;
     std::uint64_t timedemoFrames_ = 0;
 
-    void InitInput();
-    void InitGLState();
-    void InitFont();
+    void initInput();
+    void initGLState();
+    void initFont();
 };
 
 } // namespace trovane

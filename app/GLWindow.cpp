@@ -52,7 +52,7 @@ GLWindow::~GLWindow() {
     window.reset();
 }
 
-bool GLWindow::OpenDisplay() {
+bool GLWindow::openDisplay() {
     if (video_ != nullptr) {
         return true;
     }
@@ -85,7 +85,7 @@ bool GLWindow::CreateGLWindow(bool startFullScreen, const char* windowTitle, int
     pausedTicks = 0;
     frameCount = 0;
     captionFrameCount_ = 0;
-    if (!OpenDisplay() || !OpenWindow()) {
+    if (!openDisplay() || !openWindow()) {
         return false;
     }
     if (fullScreen) {
@@ -93,10 +93,10 @@ bool GLWindow::CreateGLWindow(bool startFullScreen, const char* windowTitle, int
     }
     fpsTimer_ = std::make_unique<platform::Timer>(kFpsTimerId, kFpsTimerPeriod);
     startTicks = platform::tickCount();
-    return OpenContext();
+    return openContext();
 }
 
-bool GLWindow::OpenWindow() {
+bool GLWindow::openWindow() {
     // A window made before goes first, its context before it.
     renderContext.reset();
     window.reset();
@@ -122,7 +122,7 @@ bool GLWindow::OpenWindow() {
     return true;
 }
 
-bool GLWindow::OpenContext() {
+bool GLWindow::openContext() {
     std::string error;
     renderContext = platform::GLContext::create(*window, error);
     if (renderContext == nullptr) {
@@ -189,7 +189,7 @@ void GLWindow::Step() {
     // Before the swap: the back buffer holds the frame as drawn.
     if (screenshotWanted_) {
         screenshotWanted_ = false;
-        SaveScreenshot();
+        takeScreenshot();
     }
     ++frameCount;
     if (doubleBuffered) {
@@ -197,7 +197,7 @@ void GLWindow::Step() {
     }
 }
 
-void GLWindow::SaveScreenshot() {
+void GLWindow::takeScreenshot() {
     std::string error;
     const std::filesystem::path file = saveScreenshot(width, height, kScreenshotFolder, error);
     if (file.empty()) {
@@ -210,7 +210,7 @@ void GLWindow::SaveScreenshot() {
     screenshotNoticeEnd_ = platform::tickCount() + kScreenshotNoticeMilliseconds;
 }
 
-const char* GLWindow::ScreenshotNotice() const {
+const char* GLWindow::screenshotNotice() const {
     // Unsigned difference: right across a wrap of the tick count.
     const bool showing =
         !screenshotNotice_.empty() &&
@@ -270,7 +270,7 @@ void GLWindow::CloseWindow() {
     window.reset();
 }
 
-void GLWindow::UpdateCaption() {
+void GLWindow::updateCaption() {
     // Unsigned, so the count stays right when frameCount wraps.
     std::uint32_t frames = frameCount - captionFrameCount_;
     captionFrameCount_ = frameCount;
@@ -280,7 +280,7 @@ void GLWindow::UpdateCaption() {
     }
 }
 
-void GLWindow::HandleKey(platform::Key key) {
+void GLWindow::handleKey(platform::Key key) {
     switch (key) {
     case platform::Key::Pause:
     case platform::Key::Space:
@@ -332,13 +332,13 @@ bool GLWindow::WindowProc(const platform::Message& message) {
         if (window == nullptr) {
             return false;
         }
-        HandleKey(message.key);
+        handleKey(message.key);
         return true;
     case platform::MessageKind::Timer:
         if (message.timerId != kFpsTimerId) {
             return false;
         }
-        UpdateCaption();
+        updateCaption();
         return true;
     default:
         return false;

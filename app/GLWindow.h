@@ -74,12 +74,12 @@ public:
 
     // Opens the window system once; false, after the "no display: ..." line
     // on standard error, when there is no usable display.
-    bool OpenDisplay();
+    bool openDisplay();
     // The caption set by the last timer tick ("" before the first).
     const char* Caption() const { return caption_; }
     // The path of the screenshot saved in the last few seconds, for the
     // status line; null when there is none.
-    const char* ScreenshotNotice() const;
+    const char* screenshotNotice() const;
 
 private:
     // First, so that it closes after the window and context below.
@@ -104,12 +104,12 @@ public:
     std::uint32_t pauseStartTicks = 0;
 
 private:
-    bool OpenWindow();
-    bool OpenContext();
-    void UpdateCaption();
-    void HandleKey(platform::Key key);
+    bool openWindow();
+    bool openContext();
+    void updateCaption();
+    void handleKey(platform::Key key);
     // Saves the frame just drawn (F12) and reports where, or why not.
-    void SaveScreenshot();
+    void takeScreenshot();
 
     std::unique_ptr<platform::Timer> fpsTimer_;
     std::uint32_t captionFrameCount_ = 0;

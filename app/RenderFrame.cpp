@@ -15,13 +15,13 @@ void Application::RenderFrame() {
     // A timedemo reads no input: every run flies the same frames.
     const FrameInputs inputs{timedemo_ ? nullptr : keyboard.get(),
                              timedemo_ ? nullptr : mouse.get(), switches,
-                             [this] { return FrameTime(); }};
+                             [this] { return frameTime(); }};
     const FrameStep step = frameUpdate.run(scene, inputs);
     if (step.cullingToggled) {
         portalCulling = !portalCulling;
     }
     const float aspect = static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1);
-    const char* notice = ScreenshotNotice();
+    const char* notice = screenshotNotice();
     const FrameView view{position,
                          tree,
                          textures,
@@ -35,7 +35,7 @@ void Application::RenderFrame() {
                          aspect};
     frameDrawing.draw(step, view);
     if (step.regenerated || !stationShown_) {
-        ShowStation();
+        showStation();
     }
     if (timedemo_) {
         ++timedemoFrames_;

@@ -8,7 +8,7 @@
 
 namespace trovane {
 
-void Application::ChooseStation(int n) {
+void Application::chooseStation(int n) {
     if (n <= 1) {
         return; // the first station was made with the application
     }
@@ -23,7 +23,7 @@ Vector3 Application::StartRoomCentre() const {
                    static_cast<float>(start.z) + 0.5f);
 }
 
-void Application::ShowStation() {
+void Application::showStation() {
     stationShown_ = true;
     if (std::getenv("TROVANE_STATION_LOG") == nullptr) {
         return;

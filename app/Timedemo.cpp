@@ -43,11 +43,11 @@ MachineFigures machineFigures() {
 
 } // namespace
 
-double Application::FrameTime() {
+double Application::frameTime() {
     return timedemo_ ? static_cast<double>(timedemoFrames_) * kTimedemoStep : GetTime();
 }
 
-int Application::RunTimedemo(double seconds, bool json) {
+int Application::runTimedemo(double seconds, bool json) {
     using Clock = std::chrono::steady_clock;
     timedemo_ = true;
     demoMode = true;

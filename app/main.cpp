@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     if (application.showStatistics && !settings.file.empty()) {
         std::cout << "Settings read from " << settings.file << '\n';
     }
-    application.ChooseStation(commandLine.station);
+    application.chooseStation(commandLine.station);
     // The window always opens framed. Without a display or a GL context
     // there is nothing to run: Init has said why.
     if (!application.Init(settings.title, false, settings.width, settings.height)) {
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
         application.position = application.StartRoomCentre();
     }
     if (commandLine.timedemo) {
-        return application.RunTimedemo(commandLine.timedemoSeconds, commandLine.json);
+        return application.runTimedemo(commandLine.timedemoSeconds, commandLine.json);
     }
     application.demoMode = commandLine.demo;
     // The application is destroyed before its result is returned.

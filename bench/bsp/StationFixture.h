@@ -8,8 +8,8 @@ namespace trovane::bench {
 
 inline constexpr std::size_t kStationRooms = 220;
 
-inline const testing::RoomGrid& station() {
-    static const testing::RoomGrid grid = testing::makeRoomGridWithCount(8, kStationRooms, 1);
+inline const test::RoomGrid& station() {
+    static const test::RoomGrid grid = test::makeRoomGridWithCount(8, kStationRooms, 1);
     return grid;
 }
 

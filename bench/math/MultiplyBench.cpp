@@ -28,10 +28,10 @@ Operands makeOperands(MatrixKind kindA, MatrixKind kindB, bool asGeneral) {
     std::mt19937 rng(17);
     Operands ops;
     for (std::size_t i = 0; i < kPairs; ++i) {
-        const Matrix4 a = trovane::testing::randomMatrix(kindA, rng);
-        const Matrix4 b = trovane::testing::randomMatrix(kindB, rng);
-        ops.a.push_back(asGeneral ? trovane::testing::asGeneral(a) : a);
-        ops.b.push_back(asGeneral ? trovane::testing::asGeneral(b) : b);
+        const Matrix4 a = trovane::test::randomMatrix(kindA, rng);
+        const Matrix4 b = trovane::test::randomMatrix(kindB, rng);
+        ops.a.push_back(asGeneral ? trovane::test::asGeneral(a) : a);
+        ops.b.push_back(asGeneral ? trovane::test::asGeneral(b) : b);
     }
     return ops;
 }
@@ -50,10 +50,10 @@ void multiplyPairs(benchmark::State& state, MatrixKind kindA, MatrixKind kindB, 
 }
 
 void registerAll() {
-    for (MatrixKind a : trovane::testing::kAllKinds) {
-        for (MatrixKind b : trovane::testing::kAllKinds) {
+    for (MatrixKind a : trovane::test::kAllKinds) {
+        for (MatrixKind b : trovane::test::kAllKinds) {
             const std::string pair =
-                std::string(trovane::testing::kindName(a)) + "x" + trovane::testing::kindName(b);
+                std::string(trovane::test::kindName(a)) + "x" + trovane::test::kindName(b);
             for (bool general : {false, true}) {
                 const std::string name = "multiply/" + pair + (general ? "/general" : "/tagged");
                 benchmark::RegisterBenchmark(name.c_str(), multiplyPairs, a, b, general)

@@ -12,8 +12,8 @@
 namespace trovane {
 namespace {
 
-using testing::leafWith;
-using testing::marker;
+using test::leafWith;
+using test::marker;
 
 const Plane kPlaneX1({1, 0, 0}, kAxisX);
 
@@ -90,7 +90,7 @@ TEST(FindLeaf, DescendsBySignedDistanceAndTakesFrontOnThePlane) {
 }
 
 TEST(FindLeaf, EveryCellCentreOfARoomGridFindsItsOwnLeaf) {
-    const testing::RoomGrid grid = testing::makeRoomGrid(4, 0.5, 11);
+    const test::RoomGrid grid = test::makeRoomGrid(4, 0.5, 11);
     for (int x = 0; x < 4; ++x) {
         for (int y = 0; y < 4; ++y) {
             for (int z = 0; z < 4; ++z) {
@@ -173,7 +173,7 @@ TEST(TreeLifetime, ReleasingTheTreeKeepsMeshesListedForDrawing) {
 TEST(TreeLifetime, ReleasingTheTreeReleasesEveryLeafsMeshes) {
     SharedPtr<Geometry> room;
     {
-        const testing::RoomGrid grid = testing::makeRoomGrid(4, 0.6, 3);
+        const test::RoomGrid grid = test::makeRoomGrid(4, 0.6, 3);
         ASSERT_FALSE(grid.all.empty());
         room = grid.all.front();
         EXPECT_EQ(room.useCount(), 4); // grid.rooms, grid.all, its leaf and here

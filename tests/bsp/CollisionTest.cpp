@@ -15,7 +15,7 @@
 namespace trovane {
 namespace {
 
-using testing::leafWith;
+using test::leafWith;
 
 // A square wall in the plane x = a, spanning y and z from -5 to 5, normal +x.
 SharedPtr<Geometry> wallAtX(float a) {
@@ -144,7 +144,7 @@ struct Reference {
     float runnerUp = kInfinity; // distance of the nearest hit on another mesh
 };
 
-Reference bruteForce(const testing::RoomGrid& grid, Vector3 from, Vector3 to) {
+Reference bruteForce(const test::RoomGrid& grid, Vector3 from, Vector3 to) {
     Reference best;
     if (from == to) {
         return best;
@@ -170,7 +170,7 @@ Reference bruteForce(const testing::RoomGrid& grid, Vector3 from, Vector3 to) {
 // cell boundaries (the splitting planes), and exactly on a wall.
 class SegmentGenerator {
 public:
-    explicit SegmentGenerator(const testing::RoomGrid& grid, std::uint32_t seed)
+    explicit SegmentGenerator(const test::RoomGrid& grid, std::uint32_t seed)
         : grid_(grid), rng_(seed) {}
 
     std::pair<Vector3, Vector3> next(int trial) {
@@ -232,13 +232,13 @@ private:
                (v[t + 2].position - v[t].position) * b;
     }
 
-    const testing::RoomGrid& grid_;
+    const test::RoomGrid& grid_;
     std::mt19937 rng_;
     std::uniform_real_distribution<float> length_{0.0f, 6.0f};
 };
 
 TEST(CollideProperty, FirstHitEqualsTestingEveryMeshOfTheTree) {
-    const testing::RoomGrid grid = testing::makeRoomGrid(8, 0.43, 77);
+    const test::RoomGrid grid = test::makeRoomGrid(8, 0.43, 77);
     ASSERT_GT(grid.all.size(), 150u);
     SegmentGenerator segments(grid, 4242);
     int hits = 0;

@@ -15,8 +15,8 @@
 namespace trovane {
 namespace {
 
-using testing::leafWith;
-using testing::marker;
+using test::leafWith;
+using test::marker;
 
 using DrawList = std::vector<SharedPtr<Geometry>>;
 
@@ -140,7 +140,7 @@ void expectStrictOrder(const SharedPtr<BspNode>& node, Vector3 eye, bool frontTo
 }
 
 TEST(DrawOrder, RoomGridListsEveryRoomOnceInStrictOrder) {
-    const testing::RoomGrid grid = testing::makeRoomGrid(8, 0.43, 2024);
+    const test::RoomGrid grid = test::makeRoomGrid(8, 0.43, 2024);
     std::mt19937 rng(5);
     std::uniform_int_distribution<int> cellCoord(0, 8);
     std::uniform_real_distribution<float> coord(-0.5f, 8.5f);
@@ -164,7 +164,7 @@ TEST(DrawOrder, RoomGridListsEveryRoomOnceInStrictOrder) {
 }
 
 TEST(DrawOrder, SwappingTheFlagReversesTheLeafOrder) {
-    const testing::RoomGrid grid = testing::makeRoomGrid(4, 0.6, 8);
+    const test::RoomGrid grid = test::makeRoomGrid(4, 0.6, 8);
     const Vector3 eye(1.3f, 2.7f, 0.4f);
     DrawList backToFront = collect(*grid.tree, eye, false);
     const DrawList frontToBack = collect(*grid.tree, eye, true);

@@ -15,7 +15,7 @@
 #include <random>
 #include <vector>
 
-namespace trovane::testing {
+namespace trovane::test {
 
 inline constexpr float kWallInset = 0.05f; // walls stay this far inside the cell faces
 inline constexpr float kDoorLow = 0.3f;    // door opening, as a fraction of the cell
@@ -179,4 +179,4 @@ inline RoomGrid makeRoomGridWithCount(int size, std::size_t rooms, std::uint32_t
     return makeRoomGrid(size, occupied);
 }
 
-} // namespace trovane::testing
+} // namespace trovane::test

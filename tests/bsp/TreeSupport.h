@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace trovane::testing {
+namespace trovane::test {
 
 // A one-triangle mesh at height z (only its identity matters to most tests).
 inline SharedPtr<Geometry> marker(float z = 0.0f) {
@@ -23,4 +23,4 @@ inline SharedPtr<BspNode> leafWith(std::vector<SharedPtr<Geometry>> meshes, std:
     return makeLeaf(meshes, cell, cell);
 }
 
-} // namespace trovane::testing
+} // namespace trovane::test

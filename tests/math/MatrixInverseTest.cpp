@@ -11,8 +11,8 @@
 namespace trovane {
 namespace {
 
-using testing::kAllKinds;
-using testing::randomMatrix;
+using test::kAllKinds;
+using test::randomMatrix;
 
 void expectNearIdentity(const Matrix4& m, float tolerance) {
     for (int i = 0; i < 16; ++i) {

@@ -11,10 +11,10 @@
 namespace trovane {
 namespace {
 
-using testing::asGeneral;
-using testing::kAllKinds;
-using testing::randomMatrix;
-using testing::referenceProduct;
+using test::asGeneral;
+using test::kAllKinds;
+using test::randomMatrix;
+using test::referenceProduct;
 
 // The kind the product of two truthfully tagged matrices must carry.
 MatrixKind expectedKind(MatrixKind a, MatrixKind b) {
@@ -53,9 +53,8 @@ INSTANTIATE_TEST_SUITE_P(AllPairs, MultiplyKinds,
                          ::testing::Combine(::testing::ValuesIn(kAllKinds),
                                             ::testing::ValuesIn(kAllKinds)),
                          [](const auto& info) {
-                             return std::string(
-                                        trovane::testing::kindName(std::get<0>(info.param))) +
-                                    "Then" + trovane::testing::kindName(std::get<1>(info.param));
+                             return std::string(trovane::test::kindName(std::get<0>(info.param))) +
+                                    "Then" + trovane::test::kindName(std::get<1>(info.param));
                          });
 
 TEST(Multiply, IdentityOperandReturnsTheOtherWithItsOwnKind) {

@@ -6,7 +6,7 @@
 #include <array>
 #include <random>
 
-namespace trovane::testing {
+namespace trovane::test {
 
 inline constexpr std::array<MatrixKind, 5> kAllKinds{MatrixKind::General, MatrixKind::Identity,
                                                      MatrixKind::Affine, MatrixKind::Scale,
@@ -80,4 +80,4 @@ inline const char* kindName(MatrixKind kind) {
     return "Unknown";
 }
 
-} // namespace trovane::testing
+} // namespace trovane::test

@@ -11,9 +11,9 @@
 namespace trovane {
 namespace {
 
-using testing::firstStation;
-using testing::kFarWallZ;
-using testing::roomOnTheFarSide;
+using test::firstStation;
+using test::kFarWallZ;
+using test::roomOnTheFarSide;
 
 // A bomb one unit outside the far wall of a room, aimed straight at it.
 class BombAtAWall : public ::testing::Test {
@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         std::optional<CellPosition> room = roomOnTheFarSide(station);
         ASSERT_TRUE(room);
-        const Vector3 middle = testing::middleOf(*room);
+        const Vector3 middle = test::middleOf(*room);
         start = {middle.x, middle.y, kFarWallZ + 1.0f};
     }
 

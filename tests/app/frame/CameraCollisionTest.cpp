@@ -13,8 +13,8 @@
 namespace trovane {
 namespace {
 
-using testing::firstStation;
-using testing::kFarWallZ;
+using test::firstStation;
+using test::kFarWallZ;
 
 TEST(CameraProbeRule, RunsOnlyWhenMovingOrTurning) {
     const Vector3 view{0, 0, 1};
@@ -35,9 +35,9 @@ TEST(CameraProbeRule, LooksAlongTheMotionElseAlongTheView) {
 class CameraAtTheFarWall : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::optional<CellPosition> room = testing::roomOnTheFarSide(station);
+        std::optional<CellPosition> room = test::roomOnTheFarSide(station);
         ASSERT_TRUE(room);
-        middle = testing::middleOf(*room);
+        middle = test::middleOf(*room);
     }
 
     Vector3 outside(float distance) const { return {middle.x, middle.y, kFarWallZ + distance}; }

@@ -14,8 +14,8 @@
 namespace trovane {
 namespace {
 
-using testing::firstStation;
-using testing::middleOf;
+using test::firstStation;
+using test::middleOf;
 
 std::vector<const Mesh*> pointers(const DrawListCache& cache) {
     std::vector<const Mesh*> out;

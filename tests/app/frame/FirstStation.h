@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace trovane::testing {
+namespace trovane::test {
 
 // The first station, made without touching the program's sequence.
 inline Structure firstStation() {
@@ -39,4 +39,4 @@ inline Vector3 middleOf(CellPosition cell) {
     return {float(cell.x) + 0.5f, float(cell.y) + 0.5f, float(cell.z) + 0.5f};
 }
 
-} // namespace trovane::testing
+} // namespace trovane::test

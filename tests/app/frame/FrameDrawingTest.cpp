@@ -323,7 +323,7 @@ int seamPixels(const std::vector<GLubyte>& all, const std::vector<GLubyte>& cull
 // gives, with the depth test on and off (back to front), from views near doors and walls too.
 TEST_F(FrameDrawingTest, CullingRoomsLeavesThePictureUnchanged) {
     std::mt19937 random(4711u);
-    app.structure = testing::firstStation();
+    app.structure = test::firstStation();
     app.tree = app.structure.tree;
     int culledFrames = 0;
     int seams = 0;

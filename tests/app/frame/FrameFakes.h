@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace trovane::testing {
+namespace trovane::test {
 
 using PollLog = std::vector<std::string>;
 
@@ -84,4 +84,4 @@ public:
     std::optional<PolygonMode> polygonMode;
 };
 
-} // namespace trovane::testing
+} // namespace trovane::test

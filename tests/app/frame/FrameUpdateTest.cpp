@@ -19,10 +19,10 @@
 namespace trovane {
 namespace {
 
-using testing::FakeKeyboard;
-using testing::FakeMouse;
-using testing::FakeSwitches;
-using testing::PollLog;
+using test::FakeKeyboard;
+using test::FakeMouse;
+using test::FakeSwitches;
+using test::PollLog;
 
 constexpr unsigned char kLeft = 0xCB;
 constexpr unsigned char kRight = 0xCD;
@@ -51,7 +51,7 @@ protected:
 
     std::string status() const { return update.statusText(); }
 
-    Structure structure = testing::firstStation();
+    Structure structure = test::firstStation();
     SharedPtr<BspTree> tree = structure.tree;
     Vector3 position;
     std::vector<SharedPtr<Bomb>> bombs;
@@ -299,10 +299,10 @@ TEST_F(FrameUpdateTest, HoldingTheWheelButtonRegeneratesAtMostEveryFifthOfASecon
 class CameraCollisionInFrame : public FrameUpdateTest {
 protected:
     void SetUp() override {
-        std::optional<CellPosition> room = testing::roomOnTheFarSide(structure);
+        std::optional<CellPosition> room = test::roomOnTheFarSide(structure);
         ASSERT_TRUE(room);
-        const Vector3 middle = testing::middleOf(*room);
-        position = {middle.x, middle.y, testing::kFarWallZ + 0.1f};
+        const Vector3 middle = test::middleOf(*room);
+        position = {middle.x, middle.y, test::kFarWallZ + 0.1f};
         collisionDetection = true;
     }
 };
@@ -329,7 +329,7 @@ TEST_F(CameraCollisionInFrame, MovingStraightAtTheWallEndsTwoTenthsFromIt) {
     keyboard.holdCode(kDown); // backwards, towards the wall behind
     const FrameStep step = frame(0.01);
     EXPECT_TRUE(step.probed);
-    EXPECT_NEAR(position.z, testing::kFarWallZ + kWallClearance, 1e-5f);
+    EXPECT_NEAR(position.z, test::kFarWallZ + kWallClearance, 1e-5f);
     EXPECT_EQ(status().rfind("Collision (0.09 @ ", 0), 0u) << status();
     EXPECT_EQ(status().substr(status().size() - 2), " !");
 }
@@ -339,7 +339,7 @@ TEST_F(CameraCollisionInFrame, ALongStepCannotPassThroughTheWall) {
     frame(0.0);
     keyboard.holdCode(kDown);
     frame(2.0); // a two-second frame: two units of motion
-    EXPECT_NEAR(position.z, testing::kFarWallZ + kWallClearance, 1e-5f);
+    EXPECT_NEAR(position.z, test::kFarWallZ + kWallClearance, 1e-5f);
 }
 
 TEST_F(CameraCollisionInFrame, SwitchedOffTheStatusKeepsItsLastText) {
@@ -351,7 +351,7 @@ TEST_F(CameraCollisionInFrame, SwitchedOffTheStatusKeepsItsLastText) {
     frame(0.5);
     EXPECT_FALSE(collisionDetection);
     EXPECT_EQ(status(), collided);
-    EXPECT_LT(position.z, testing::kFarWallZ) << "without collision it passes the wall";
+    EXPECT_LT(position.z, test::kFarWallZ) << "without collision it passes the wall";
 }
 
 // A start position that is not a number (a bad setting) must not stop the

@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     trovane::PluginLoader loader;
     ProbeWindow probe;
     // The devices read their state through the window system.
-    if (!probe.OpenDisplay()) {
+    if (!probe.openDisplay()) {
         return 1;
     }
     if (!loader.Load(library)) {
