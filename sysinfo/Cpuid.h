@@ -13,8 +13,9 @@ struct CpuidResult {
     std::uint32_t edx = 0;
 };
 
-// CPUID with leaf in EAX (and 0 in ECX). Four zeros when the processor has no
-// such instruction or does not offer the leaf, and on processors other than x86.
+// CPUID with leaf in EAX (and 0 in ECX), whatever the highest leaf the
+// processor names. Four zeros when the processor has no such instruction, and
+// on processors other than x86.
 CpuidResult ReadCpuid(std::uint32_t leaf);
 
 } // namespace trovane
