@@ -9,10 +9,10 @@ namespace trovane {
 enum MemoryKind : std::uint32_t {
     MemoryLoad = 0,        // physical memory in use, in percent
     AvailablePhysical = 1, // bytes
-    AvailablePageFile = 2, // swap space, bytes
+    AvailablePageFile = 2, // what may still be committed (memory and swap), bytes
     AvailableVirtual = 3,  // address space of this process, bytes
     TotalPhysical = 4,
-    TotalPageFile = 5,
+    TotalPageFile = 5, // the commit limit: memory and swap together
     TotalVirtual = 6,
 };
 

@@ -1,9 +1,13 @@
-// Memory figures from Linux: /proc/meminfo for physical memory and swap (the
-// page file), the address-space limit and /proc/self/status for virtual memory.
+// Memory figures from Linux: /proc/meminfo for physical memory and the page
+// file, the address-space limit and /proc/self/status for virtual memory.
+//
+// The page file is the commit limit, which counts physical memory as well as
+// swap: total = CommitLimit, available = CommitLimit - Committed_AS.
+#include "sysinfo/Meminfo.h"
 #include "sysinfo/MemoryStatus.h"
 
 #include <cstdio>
-#include <cstring>
+#include <string>
 #include <sys/resource.h>
 #include <sys/sysinfo.h>
 
@@ -11,43 +15,28 @@ namespace trovane {
 
 namespace {
 
-constexpr std::uint64_t kKibibyte = 1024;
-
-// The value in kB of the "<field>:" line of a /proc file, or 0 when absent.
-std::uint64_t readKibibytes(const char* path, const char* field) {
+// The whole of a small /proc file; empty when it cannot be read.
+std::string readProcFile(const char* path) {
+    std::string text;
     std::FILE* file = std::fopen(path, "r");
     if (file == nullptr) {
-        return 0;
+        return text;
     }
-    const std::size_t fieldLength = std::strlen(field);
-    char line[256];
-    unsigned long long value = 0;
-    while (std::fgets(line, sizeof line, file) != nullptr) {
-        if (std::strncmp(line, field, fieldLength) == 0 && line[fieldLength] == ':') {
-            std::sscanf(line + fieldLength + 1, "%llu", &value);
-            break;
-        }
+    char chunk[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        text.append(chunk, count);
     }
     std::fclose(file);
-    return value * kKibibyte;
+    return text;
 }
 
-struct Physical {
-    std::uint64_t total = 0;
-    std::uint64_t available = 0;
-    std::uint64_t swapTotal = 0;
-    std::uint64_t swapFree = 0;
-};
-
-// sysinfo() lacks the kernel's estimate of available memory; /proc/meminfo
-// has it, and sysinfo() stands in when /proc is not mounted.
-Physical readPhysical() {
-    Physical figures;
-    figures.total = readKibibytes("/proc/meminfo", "MemTotal");
+// sysinfo() lacks the kernel's estimate of available memory and the commit
+// figures; /proc/meminfo has them, and sysinfo() stands in when /proc is not
+// mounted, counting memory and swap as the commit limit.
+Meminfo readMeminfo() {
+    Meminfo figures = parseMeminfo(readProcFile("/proc/meminfo"));
     if (figures.total != 0) {
-        figures.available = readKibibytes("/proc/meminfo", "MemAvailable");
-        figures.swapTotal = readKibibytes("/proc/meminfo", "SwapTotal");
-        figures.swapFree = readKibibytes("/proc/meminfo", "SwapFree");
         return figures;
     }
     struct sysinfo info {};
@@ -55,8 +44,8 @@ Physical readPhysical() {
         const std::uint64_t unit = info.mem_unit != 0 ? info.mem_unit : 1;
         figures.total = info.totalram * unit;
         figures.available = (info.freeram + info.bufferram) * unit;
-        figures.swapTotal = info.totalswap * unit;
-        figures.swapFree = info.freeswap * unit;
+        figures.commitLimit = (info.totalram + info.totalswap) * unit;
+        figures.committed = figures.commitLimit - (info.freeram + info.freeswap) * unit;
     }
     return figures;
 }
@@ -81,16 +70,15 @@ std::uint64_t percentInUse(std::uint64_t total, std::uint64_t available) {
 } // namespace
 
 MemoryFigures readMemoryFigures() {
-    const Physical physical = readPhysical();
+    const Meminfo memory = readMeminfo();
     MemoryFigures figures;
-    figures.loadPercent = percentInUse(physical.total, physical.available);
-    figures.totalPhysical = physical.total;
-    figures.availablePhysical =
-        physical.available < physical.total ? physical.available : physical.total;
-    figures.totalPageFile = physical.swapTotal;
-    figures.availablePageFile = physical.swapFree;
+    figures.loadPercent = percentInUse(memory.total, memory.available);
+    figures.totalPhysical = memory.total;
+    figures.availablePhysical = memory.available < memory.total ? memory.available : memory.total;
+    figures.totalPageFile = memory.commitLimit;
+    figures.availablePageFile = memory.commitLeft();
     figures.totalVirtual = addressSpaceSize();
-    const std::uint64_t used = readKibibytes("/proc/self/status", "VmSize");
+    const std::uint64_t used = kibibyteField(readProcFile("/proc/self/status"), "VmSize");
     figures.availableVirtual = used < figures.totalVirtual ? figures.totalVirtual - used : 0;
     return figures;
 }

@@ -47,6 +47,8 @@ TEST(MemoryStatus, LiveFiguresAreConsistent) {
     EXPECT_GT(figures.totalPhysical, 0u);
     EXPECT_LE(figures.availablePhysical, figures.totalPhysical);
     EXPECT_LE(figures.availablePageFile, figures.totalPageFile);
+    EXPECT_GE(figures.totalPageFile, figures.totalPhysical / 4)
+        << "the commit limit counts memory, not only swap";
     EXPECT_GT(figures.totalVirtual, 0u);
     EXPECT_LE(figures.availableVirtual, figures.totalVirtual);
     EXPECT_GE(GetMemoryStatus(TotalPhysical), GetMemoryStatus(AvailablePhysical));
