@@ -20,9 +20,10 @@ public:
     PluginLoader& operator=(const PluginLoader&) = delete;
 
     // Unloads what was loaded before, then loads fileName ("X.dll" names the
-    // module X beside the program) and looks up its CreateInstance. A library
-    // without that export is unloaded again. Prints nothing: false tells the
-    // caller to report error().
+    // module X beside the program), checks that its APIVersion is this
+    // program's and looks up its CreateInstance. A library without either
+    // export, or of another version, is unloaded again. Prints nothing: false
+    // tells the caller to report error().
     bool Load(const char* fileName);
 
     // The object the library creates for name ("Default" when name is null), or

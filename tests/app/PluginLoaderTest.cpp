@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace trovane {
 namespace {
 
@@ -81,6 +84,21 @@ TEST(PluginLoaderFailure, LibraryWithoutCreateInstanceIsUnloadedAgain) {
     EXPECT_FALSE(loader.isLoaded());
     EXPECT_EQ(loader.Create(), nullptr);
     EXPECT_FALSE(platform::DynamicLibrary::isLoaded(path));
+}
+
+TEST(PluginLoaderFailure, LibraryOfAnotherContractVersionIsUnloadedAgain) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"TestApiVersion2", "built for plug-in API 2, this program needs 1"},
+        {"TestNoApiVersion", "does not export APIVersion"}};
+    for (const auto& [name, reason] : cases) {
+        PluginLoader loader;
+        EXPECT_FALSE(loader.Load((std::string(name) + ".dll").c_str())) << name;
+        EXPECT_EQ(loader.error(), reason);
+        EXPECT_FALSE(loader.isLoaded()) << name;
+        EXPECT_FALSE(
+            platform::DynamicLibrary::isLoaded(platform::executableDirectory() + name + ".so"))
+            << name;
+    }
 }
 
 TEST(PluginLoaderFailure, NullOrEmptyNameDoesNotLoadTheProgramItself) {
