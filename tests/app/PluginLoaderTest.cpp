@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -116,6 +117,32 @@ TEST(PluginLoaderFailure, FailedLoadDropsTheEarlierLibrary) {
     EXPECT_FALSE(loader.Load("NoSuchLibrary.dll"));
     EXPECT_FALSE(loader.isLoaded());
     EXPECT_EQ(loader.Create("Engine"), nullptr);
+}
+
+// glibc never unloads a library that carries a GNU unique symbol, and the
+// code of a module that stays mapped hides calls into it after Unload.
+TEST(PluginLoaderUnload, EveryModuleLeavesTheProcess) {
+    for (const char* name :
+         {"Lexmoor", "Tactrel", "Corvane", "Shadrel", "Bastrel", "Vistrane", "Aurelix"}) {
+        const std::string path = platform::executableDirectory() + name + ".so";
+        ASSERT_FALSE(platform::DynamicLibrary::isLoaded(path)) << name;
+        {
+            platform::DynamicLibrary library;
+            ASSERT_TRUE(library.open(path.c_str())) << library.error();
+            auto enumerate =
+                library.function<plugin::EnumerateInterfacesFn>(plugin::kEnumerateInterfacesSymbol);
+            auto create = library.function<plugin::CreateInstanceFn>("CreateInstance");
+            ASSERT_TRUE(enumerate != nullptr && create != nullptr) << name;
+            for (unsigned index = 0; const char* interface = enumerate(index); ++index) {
+                void* object = create(interface);
+                // Aurelix's one query lives with its library and is never released.
+                if (object != nullptr && std::strcmp(interface, "Query") != 0) {
+                    releaseObject(object);
+                }
+            }
+        }
+        EXPECT_FALSE(platform::DynamicLibrary::isLoaded(path)) << name << " stays mapped";
+    }
 }
 
 } // namespace
