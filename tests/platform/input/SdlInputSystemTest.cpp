@@ -2,6 +2,7 @@
 // no real keyboard or mouse, but runs the device rules and takes wheel events.
 #include "platform/input/InputSystem.h"
 #include "platform/input/MouseRecord.h"
+#include "tests/support/ParamName.h"
 #include "tests/support/ScopedEnvironment.h"
 
 #include <SDL.h>
@@ -204,7 +205,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PlannedFailure{"mouse.format", true, true, false, false, false, true},
                       PlannedFailure{"mouse.acquire", true, true, true, false, false, true},
                       PlannedFailure{"read", true, true, true, true, false, false},
-                      PlannedFailure{"nonsense", true, true, true, true, true, true}));
+                      PlannedFailure{"nonsense", true, true, true, true, true, true}),
+    [](const auto& info) { return trovane::test::paramName(info.param.plan); });
 
 } // namespace
 } // namespace trovane::platform::input

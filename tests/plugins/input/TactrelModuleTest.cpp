@@ -3,8 +3,9 @@
 #include "app/PluginLoader.h"
 #include "sdk/InputDevices.h"
 #include "sdk/OwnedObject.h"
-#include "tests/support/ScopedEnvironment.h"
 #include "tests/plugins/support/ContractExpectations.h"
+#include "tests/support/ParamName.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlannedMessages{"format", "Invalid mouse data format.Invalid keyboard data format.", 0},
         PlannedMessages{"mouse.acquire", "Failed to aquire mouse.", 0},
         PlannedMessages{"keyboard.acquire", "Failed to aquire keyboard.", 100},
-        PlannedMessages{"read", "", 100}));
+        PlannedMessages{"read", "", 100}),
+    [](const auto& info) { return trovane::test::paramName(info.param.plan); });
 
 } // namespace
 } // namespace trovane
