@@ -61,8 +61,11 @@ function(trovane_add_test name)
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
     else()
+        # Parameterised tests are named by their name generators; the printed
+        # parameter (often a byte dump) is left out of the test's name.
         gtest_discover_tests(${name}
             DISCOVERY_TIMEOUT 60
+            NO_PRETTY_VALUES
             PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
     endif()
 endfunction()
