@@ -15,7 +15,7 @@ packages=(
   libsdl2-dev libgl-dev libgl1-mesa-dri libglu1-mesa-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick
   clang libclang-rt-14-dev clang-format
 )
 

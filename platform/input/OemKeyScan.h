@@ -1,19 +1,18 @@
-// The key that types a character on a US keyboard, in place of OemKeyScan.
+// The key that types a character on the active keyboard layout, in place of
+// OemKeyScan.
 #pragma once
+
+#include "platform/input/UsKeyScan.h"
 
 #include <cstdint>
 
 namespace trovane::platform::input {
 
-inline constexpr std::uint32_t kNoKey = 0xFFFFFFFF;
-
-// Shift state bits in the upper half of the result.
-inline constexpr std::uint32_t kShiftState = 0x10000;
-inline constexpr std::uint32_t kControlState = 0x20000;
-
-// Low byte: the scan code (a key code of the keyboard table); upper half: the
-// shift state needed. kNoKey when no single key types the character (codes
-// from 0x7F up, and control characters without a key).
+// As usKeyScan, but on the layout the window system has active now, so a
+// change of layout while the program runs is followed. A character that no
+// key of the layout types unshifted (a capital letter counts as its small
+// one, with shift), and every character while there is no keymap (the video
+// subsystem is not running), gets usKeyScan's answer.
 std::uint32_t oemKeyScan(std::uint16_t character);
 
 } // namespace trovane::platform::input

@@ -18,8 +18,8 @@ public:
 
     void Release() override;
     // Reads the device, then tests the key code `key`, or with byCharacter
-    // the key that types the character `key` on a US keyboard, in any shift
-    // state. A character no key types tests entry 255.
+    // the key that types the character `key` on the active keyboard layout,
+    // in any shift state. A character no key types tests entry 255.
     bool IsKeyDown(char key, bool byCharacter) override;
     void Initialize() override;
 

@@ -72,6 +72,10 @@ void XDisplay::moveMouseTo(int x, int y) const {
     run({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
 }
 
+bool XDisplay::setKeyboardLayout(const std::string& layout) const {
+    return run({"setxkbmap", layout}).succeeded();
+}
+
 std::string XDisplay::windowName(const std::string& window) const {
     ProcessResult result = run({"xdotool", "getwindowname", window});
     return firstLine(result.out);

@@ -11,6 +11,7 @@
 #include <regex>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 
 namespace e2e {
 
@@ -38,6 +39,8 @@ public:
     void clickButton(int button) const;
     void moveMouseBy(int dx, int dy) const;
     void moveMouseTo(int x, int y) const;
+    // Makes layout ("fr", "de", "us") the keyboard layout of the display.
+    bool setKeyboardLayout(const std::string& layout) const;
 
     std::string windowName(const std::string& window) const;
     // The window's name once it matches pattern within timeout.

@@ -2,7 +2,7 @@
 #include "platform/input/ScancodeMap.h"
 #include "platform/input/InputDevice.h"
 #include "platform/input/KeyCode.h"
-#include "platform/input/OemKeyScan.h"
+#include "platform/input/UsKeyScan.h"
 
 #include <SDL_scancode.h>
 #include <gtest/gtest.h>
@@ -37,14 +37,14 @@ TEST(ScancodeMapTest, ArrowKeysGiveTheExtendedCodesTheProgramAsksFor) {
 TEST(ScancodeMapTest, LettersAndDigitsAgreeWithTheCharacterTable) {
     for (int i = 0; i < 26; ++i) {
         const auto scancode = static_cast<SDL_Scancode>(SDL_SCANCODE_A + i);
-        EXPECT_EQ(keyCodeForScancode(scancode), oemKeyScan('a' + i) & 0xFF) << char('a' + i);
+        EXPECT_EQ(keyCodeForScancode(scancode), usKeyScan('a' + i) & 0xFF) << char('a' + i);
     }
     for (int i = 0; i < 9; ++i) {
         const auto scancode = static_cast<SDL_Scancode>(SDL_SCANCODE_1 + i);
-        EXPECT_EQ(keyCodeForScancode(scancode), oemKeyScan('1' + i) & 0xFF) << char('1' + i);
+        EXPECT_EQ(keyCodeForScancode(scancode), usKeyScan('1' + i) & 0xFF) << char('1' + i);
     }
-    EXPECT_EQ(keyCodeForScancode(SDL_SCANCODE_0), oemKeyScan('0') & 0xFF);
-    EXPECT_EQ(keyCodeForScancode(SDL_SCANCODE_SPACE), oemKeyScan(' ') & 0xFF);
+    EXPECT_EQ(keyCodeForScancode(SDL_SCANCODE_0), usKeyScan('0') & 0xFF);
+    EXPECT_EQ(keyCodeForScancode(SDL_SCANCODE_SPACE), usKeyScan(' ') & 0xFF);
 }
 
 TEST(ScancodeMapTest, KeysWithoutACodeAndOutOfRangeScancodesGiveZero) {
