@@ -245,6 +245,10 @@ void GLWindow::TogglePause() {
     } else {
         pauseStartTicks = now;
     }
+    // No flying while paused: the pointer is the user's again.
+    if (window != nullptr) {
+        window->setPointerFree(!running);
+    }
 }
 
 double GLWindow::GetTime() {

@@ -1,6 +1,9 @@
 // The system mouse over SDL: raw relative motion, the wheel and the buttons.
+// Every acquired mouse gets all of the motion and the wheel (see
+// PointerMotion.h and WheelWatch.h).
 #pragma once
 
+#include "platform/input/MotionShare.h"
 #include "platform/input/SdlDevice.h"
 
 #include <atomic>
@@ -19,10 +22,8 @@ private:
     void readState(void* data) override;
     std::size_t stateSize() const override { return sizeof(MouseState); }
 
-    void enterRelativeModeWhenFocused();
-
+    MotionSum motion_;
     std::atomic<std::int32_t> wheel_{0};
-    bool relativeModeOurs_ = false;
 };
 
 } // namespace trovane::platform::input

@@ -1,5 +1,7 @@
 #include "platform/window/Window.h"
 
+#include "platform/input/PointerPolicy.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -108,6 +110,13 @@ void Window::makeBorderlessDesktop(const Rect& desktop) {
     SDL_SetWindowBordered(window_, SDL_FALSE);
     SDL_SetWindowPosition(window_, desktop.x, desktop.y);
     SDL_SetWindowSize(window_, desktop.width, desktop.height);
+}
+
+void Window::setPointerFree(bool free) {
+    SDL_SetWindowData(window_, input::kPointerFreeData, free ? this : nullptr);
+    if (free) {
+        SDL_SetRelativeMouseMode(SDL_FALSE);
+    }
 }
 
 void Window::restore() {

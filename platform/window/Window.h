@@ -44,6 +44,12 @@ public:
     // No frame, covering the desktop; the display mode stays as it is.
     void makeBorderlessDesktop(const Rect& desktop);
 
+    // While free, the mice leave the pointer alone: no raw relative motion,
+    // the cursor shown (unless hidden, as in full screen) and free to leave
+    // the window. Freeing lets the pointer go at once; the mice take it back
+    // at their next read once it is no longer free.
+    void setPointerFree(bool free);
+
     void restore();
     void maximize();
     void minimize();

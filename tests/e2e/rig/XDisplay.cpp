@@ -43,6 +43,16 @@ std::optional<std::string> XDisplay::waitForWindow(pid_t pid, Milliseconds timeo
     return firstLine(found.out);
 }
 
+std::optional<std::string> XDisplay::waitForWindowNamed(const std::string& name,
+                                                        Milliseconds timeout) const {
+    ProcessResult found =
+        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + name + "$"}, timeout);
+    if (!found.succeeded() || found.out.empty()) {
+        return std::nullopt;
+    }
+    return firstLine(found.out);
+}
+
 bool XDisplay::focus(const std::string& window) const {
     ProcessResult result = run({"xdotool", "windowfocus", "--sync", window});
     return result.succeeded();
@@ -70,6 +80,16 @@ void XDisplay::moveMouseBy(int dx, int dy) const {
 
 void XDisplay::moveMouseTo(int x, int y) const {
     run({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
+}
+
+std::optional<std::pair<int, int>> XDisplay::mouseLocation() const {
+    ProcessResult result = run({"xdotool", "getmouselocation", "--shell"});
+    auto x = field(result.out, "X");
+    auto y = field(result.out, "Y");
+    if (!result.succeeded() || !x || !y) {
+        return std::nullopt;
+    }
+    return std::make_pair(*x, *y);
 }
 
 bool XDisplay::setKeyboardLayout(const std::string& layout) const {

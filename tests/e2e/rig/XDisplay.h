@@ -30,6 +30,9 @@ public:
 
     // The first visible window of process pid, waiting up to timeout.
     std::optional<std::string> waitForWindow(pid_t pid, Milliseconds timeout) const;
+    // The first visible window whose name is name, waiting up to timeout.
+    std::optional<std::string> waitForWindowNamed(const std::string& name,
+                                                  Milliseconds timeout) const;
     bool focus(const std::string& window) const;
 
     // Key names as xdotool knows them: "space", "Escape", "F5", "Up", "a".
@@ -39,6 +42,8 @@ public:
     void clickButton(int button) const;
     void moveMouseBy(int dx, int dy) const;
     void moveMouseTo(int x, int y) const;
+    // Where the pointer is on the screen.
+    std::optional<std::pair<int, int>> mouseLocation() const;
     // Makes layout ("fr", "de", "us") the keyboard layout of the display.
     bool setKeyboardLayout(const std::string& layout) const;
 

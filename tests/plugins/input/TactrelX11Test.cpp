@@ -148,6 +148,17 @@ TEST_F(TactrelX11Test, MotionKeepsCountingPastTheWindowsEdge) {
     EXPECT_TRUE(pumpUntil([&] { return mouse->GetY() == -50; })) << mouse->GetY();
 }
 
+TEST_F(TactrelX11Test, TwoMiceSeeTheSameMoves) {
+    plugin::Owned<Mouse> second(static_cast<Mouse*>(loader.Create("Mouse")));
+    ASSERT_NE(second, nullptr);
+    second->Initialize(0, 0);
+    ASSERT_EQ(mouse->GetX(), 0);
+    ASSERT_EQ(second->GetX(), 0);
+    ASSERT_TRUE(xdotool({"mousemove_relative", "--", "100", "0"}));
+    EXPECT_TRUE(pumpUntil([&] { return mouse->GetX() >= 100; })) << mouse->GetX();
+    EXPECT_EQ(second->GetX(), 100) << "the first mouse took the move";
+}
+
 TEST_F(TactrelX11Test, EachWheelNotchCounts120) {
     ASSERT_TRUE(xdotool({"click", "4"}));
     EXPECT_TRUE(pumpUntil([&] { return mouse->GetWheel() == 120; })) << mouse->GetWheel();
