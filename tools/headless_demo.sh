@@ -16,10 +16,7 @@ source "$here/tools/xvfb.sh"
 
 program_pid=""
 cleanup() {
-  if [[ -n "$program_pid" ]] && kill -0 "$program_pid" 2>/dev/null; then
-    kill "$program_pid" 2>/dev/null || true
-    timeout 5 tail --pid="$program_pid" -f /dev/null || kill -9 "$program_pid" 2>/dev/null || true
-  fi
+  stop_program "$program_pid"
   stop_xvfb
 }
 trap cleanup EXIT

@@ -6,6 +6,8 @@
 #                       sets XVFB_DISPLAY (":N") and XVFB_PID; the screen is
 #                       XVFB_SCREEN (default 1024x768x24)
 #   stop_xvfb           stops it again (bounded) and removes its files
+#   stop_program PID    ends a program started on it: TERM, then KILL when it
+#                       is still there after 5 s; nothing when PID is empty
 
 start_xvfb() {
   local first="${TROVANE_FIRST_DISPLAY:-180}" n
@@ -45,4 +47,12 @@ stop_xvfb() {
   fi
   wait "$XVFB_PID" 2>/dev/null || true
   XVFB_PID=""
+}
+
+stop_program() {
+  local pid="$1"
+  if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+    kill "$pid" 2>/dev/null || true
+    timeout 5 tail --pid="$pid" -f /dev/null || kill -9 "$pid" 2>/dev/null || true
+  fi
 }

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "bench/app/BenchStage.h"
 
 #include "tests/support/TempDir.h"
 #include "tests/support/XvfbServer.h"
@@ -24,6 +25,7 @@
 namespace {
 
 using namespace trovane;
+using bench::median;
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
@@ -65,12 +67,6 @@ std::vector<View> randomInteriorViews(const Structure& station, int count) {
         views.push_back({eye, yawPitch(yaw(random), pitch(random))});
     }
     return views;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
 }
 
 struct Measured {
@@ -142,14 +138,7 @@ int main(int argc, char** argv) {
     test::XvfbServer server;
     server.exportDisplay();
     test::TempDir folder("trovane-culling-bench");
-    folder.write("config.ini", kSettings);
-    std::filesystem::create_directories(folder / "textures");
-    std::filesystem::copy_file(std::filesystem::path(TROVANE_SOURCE_DIR) / "textures" /
-                                   "morvex.jpg",
-                               folder / "textures" / "morvex.jpg");
-    std::filesystem::current_path(folder.path());
-    if (!loadConfiguration()) {
-        std::fputs("bench_culling_frame_rate: the settings could not be read\n", stderr);
+    if (!bench::enterStageFolder(folder, kSettings, "bench_culling_frame_rate")) {
         return 1;
     }
     Application app; // the first station of the sequence

@@ -13,6 +13,7 @@
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
 #include "app/StationDisplayLists.h"
+#include "bench/app/BenchStage.h"
 #include "bsp/DrawOrder.h"
 #include "world/StationRandom.h"
 
@@ -34,6 +35,7 @@
 namespace {
 
 using namespace trovane;
+using bench::median;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kWidth = 800;
@@ -54,12 +56,6 @@ StartX = 7.5
 StartY = 5.5
 StartZ = 4.5
 )";
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
-}
 
 double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -192,14 +188,7 @@ int main(int argc, char** argv) {
     test::XvfbServer server;
     server.exportDisplay();
     test::TempDir folder("trovane-draw-paths-bench");
-    folder.write("config.ini", kSettings);
-    std::filesystem::create_directories(folder / "textures");
-    std::filesystem::copy_file(std::filesystem::path(TROVANE_SOURCE_DIR) / "textures" /
-                                   "morvex.jpg",
-                               folder / "textures" / "morvex.jpg");
-    std::filesystem::current_path(folder.path());
-    if (!loadConfiguration()) {
-        std::fputs("bench_draw_paths: the settings could not be read\n", stderr);
+    if (!bench::enterStageFolder(folder, kSettings, "bench_draw_paths")) {
         return 1;
     }
     StationRandomScope firstStation;

@@ -93,15 +93,20 @@ TEST(GLWindowCreate, CreatingAgainReplacesWindowAndContext) {
     EXPECT_EQ(window.drawn, 1);
 }
 
+// A framed window's client area starts at (256, 128) of the screen.
+void expectClientAreaAt256By128(const GLWindow& window) {
+    const platform::Rect r = window.window->clientRect();
+    EXPECT_EQ(r.x, 256);
+    EXPECT_EQ(r.y, 128);
+}
+
 TEST(GLWindowCreate, OpensHiddenAndShowPlacesTheClientAreaAt256By128) {
     GLWindow window;
     ASSERT_TRUE(window.CreateGLWindow(false, "Placed", 320, 200, true, 32, 32));
     EXPECT_FALSE(window.window->visible());
     window.Show();
     EXPECT_TRUE(window.window->visible());
-    platform::Rect r = window.window->clientRect();
-    EXPECT_EQ(r.x, 256);
-    EXPECT_EQ(r.y, 128);
+    expectClientAreaAt256By128(window);
 }
 
 TEST(GLWindowFrames, StepDrawsCountsAndPresents) {
@@ -281,11 +286,9 @@ TEST(GLWindowFullScreen, CoversTheDesktopAndReturnsToTheFramedSize) {
     EXPECT_EQ(window.width, 400);
     EXPECT_EQ(window.height, 300);
     pumpUntil(window, MessageKind::Quit, 300);
-    platform::Rect framed = window.window->clientRect();
-    EXPECT_EQ(framed.x, 256);
-    EXPECT_EQ(framed.y, 128);
-    EXPECT_EQ(framed.width, 400);
-    EXPECT_EQ(framed.height, 300);
+    expectClientAreaAt256By128(window);
+    EXPECT_EQ(window.window->clientRect().width, 400);
+    EXPECT_EQ(window.window->clientRect().height, 300);
 }
 
 TEST(GLWindowClose, DestroyEndsContextAndWindowAndMayBeRepeated) {

@@ -44,6 +44,12 @@ struct Drill {
     std::optional<std::string> display;                 // none: a virtual X server
 };
 
+Drill drillWith(const Settings& settings) {
+    Drill drill;
+    drill.config = settings.text();
+    return drill;
+}
+
 // One drill run: its own X server (unless the drill names a display), a
 // prepared folder, the program. All of it ends with the object.
 class DrillRun {
@@ -71,6 +77,9 @@ public:
 
     ChildProcess& process() { return *process_; }
     XDisplay& x() { return *x_; }
+    std::optional<std::string> waitForWindow() {
+        return x_->waitForWindow(process_->pid(), kWindowLimit);
+    }
     std::string err() const { return readFile(dir_ / "stderr.txt"); }
 
     // True once no process of the program's group is left (bounded wait);
@@ -167,8 +176,7 @@ void expectRefusal(DrillRun& run, const std::regex& line) {
 // it with 0.
 void expectRunOn(DrillRun& run, const std::optional<std::regex>& line,
                  const std::string& title = "Trovane") {
-    const std::optional<std::string> window =
-        run.x().waitForWindow(run.process().pid(), kWindowLimit);
+    const std::optional<std::string> window = run.waitForWindow();
     ASSERT_TRUE(window) << "no window: " << run.err();
     EXPECT_TRUE(
         run.x().waitForName(*window, std::regex(title + R"( \([0-9]+ fps\))"), Milliseconds(15000)))
@@ -361,11 +369,8 @@ std::optional<WindowGeometry> windowWithSizes(const std::string& width, const st
     Settings settings;
     settings.width = width;
     settings.height = height;
-    Drill drill;
-    drill.config = settings.text();
-    DrillRun run(drill);
-    const std::optional<std::string> window =
-        run.x().waitForWindow(run.process().pid(), kWindowLimit);
+    DrillRun run(drillWith(settings));
+    const std::optional<std::string> window = run.waitForWindow();
     EXPECT_TRUE(window) << run.err();
     if (!window) {
         return std::nullopt;
@@ -409,11 +414,8 @@ TEST(WindowDrill, FiveHundredCharacterTitleOfFormatSignsIsShownAsText) {
     title.resize(500);
     Settings settings;
     settings.title = title;
-    Drill drill;
-    drill.config = settings.text();
-    DrillRun run(drill);
-    const std::optional<std::string> window =
-        run.x().waitForWindow(run.process().pid(), kWindowLimit);
+    DrillRun run(drillWith(settings));
+    const std::optional<std::string> window = run.waitForWindow();
     ASSERT_TRUE(window) << run.err();
     const std::optional<std::string> caption = run.x().waitForName(
         *window, std::regex(R"((%s%n%x%%-)+[^ ]* \([0-9]+ fps\))"), Milliseconds(15000));

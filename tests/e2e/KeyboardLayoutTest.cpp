@@ -23,11 +23,20 @@ bool changesTheScene(FrameStage& s, const Image& before, const std::string& lett
     return after && differs(*after);
 }
 
+// The scene once the keyboard layout is switched; nothing when it cannot be switched.
+std::optional<Image> pictureInLayout(FrameStage& s, const std::string& layout,
+                                     const std::string& file) {
+    if (!s.stage().x().setKeyboardLayout(layout)) {
+        ADD_FAILURE() << "the layout \"" << layout << "\" cannot be switched to";
+        return std::nullopt;
+    }
+    return s.shot(file);
+}
+
 TEST(KeyboardLayout, FrenchWMovesUpAndZDoesNot) {
     FrameStage s(insideTheStation());
     ASSERT_TRUE(s.ready()) << s.stage().program().err();
-    ASSERT_TRUE(s.stage().x().setKeyboardLayout("fr"));
-    std::optional<Image> before = s.shot("french.png");
+    std::optional<Image> before = pictureInLayout(s, "fr", "french.png");
     ASSERT_TRUE(before);
     // Each sits where the other is on a US keyboard.
     EXPECT_FALSE(changesTheScene(s, *before, "z", false)) << "'z' moved the camera";
@@ -42,8 +51,7 @@ TEST(KeyboardLayout, GermanZSwitchesTheDepthTestOnAndYDoesNot) {
     setup.settings->frontToBack = "1";
     FrameStage s(setup);
     ASSERT_TRUE(s.ready()) << s.stage().program().err();
-    ASSERT_TRUE(s.stage().x().setKeyboardLayout("de"));
-    std::optional<Image> before = s.shot("german.png");
+    std::optional<Image> before = pictureInLayout(s, "de", "german.png");
     ASSERT_TRUE(before);
     EXPECT_FALSE(changesTheScene(s, *before, "y", false)) << "'y' switched the depth test";
     EXPECT_TRUE(changesTheScene(s, *before, "z", true)) << "'z' did not switch the depth test";

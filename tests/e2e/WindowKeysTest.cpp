@@ -121,22 +121,24 @@ TEST(FullScreen, F5TwiceReturnsToTheFramedWindowAndItsSize) {
     EXPECT_TRUE(stage.x().waitForName(window, kRunningCaption, Milliseconds(5000)));
 }
 
+void expectEndsWithCodeZero(Stage& stage, const char* whenStillRunning) {
+    std::optional<int> status = stage.waitExit();
+    ASSERT_TRUE(status) << whenStillRunning;
+    EXPECT_EQ(*status, 0) << stage.program().err();
+}
+
 TEST(Ending, EscapeEndsTheProgramWithCodeZero) {
     Stage stage;
     ASSERT_TRUE(stage.window()) << stage.program().err();
     stage.x().holdKey("Escape");
-    std::optional<int> status = stage.waitExit();
-    ASSERT_TRUE(status) << "still running after Escape";
-    EXPECT_EQ(*status, 0) << stage.program().err();
+    expectEndsWithCodeZero(stage, "still running after Escape");
 }
 
 TEST(Ending, CloseRequestEndsTheProgramWithCodeZero) {
     Stage stage;
     ASSERT_TRUE(stage.window()) << stage.program().err();
     ASSERT_TRUE(stage.x().requestClose(*stage.window()));
-    std::optional<int> status = stage.waitExit();
-    ASSERT_TRUE(status) << "still running after the close request";
-    EXPECT_EQ(*status, 0) << stage.program().err();
+    expectEndsWithCodeZero(stage, "still running after the close request");
 }
 
 TEST(Ending, CloseRequestWhilePausedStillEnds) {
@@ -144,18 +146,14 @@ TEST(Ending, CloseRequestWhilePausedStillEnds) {
     ASSERT_TRUE(stage.window()) << stage.program().err();
     stage.x().holdKey("space");
     ASSERT_TRUE(stage.x().requestClose(*stage.window()));
-    std::optional<int> status = stage.waitExit();
-    ASSERT_TRUE(status) << "a paused program did not end";
-    EXPECT_EQ(*status, 0) << stage.program().err();
+    expectEndsWithCodeZero(stage, "a paused program did not end");
 }
 
 TEST(Ending, TerminateSignalEndsLikeTheCloseBox) {
     Stage stage;
     ASSERT_TRUE(stage.window()) << stage.program().err();
     stage.program().process().signal(SIGTERM);
-    std::optional<int> status = stage.waitExit();
-    ASSERT_TRUE(status) << "still running after SIGTERM";
-    EXPECT_EQ(*status, 0) << stage.program().err();
+    expectEndsWithCodeZero(stage, "still running after SIGTERM");
 }
 
 } // namespace

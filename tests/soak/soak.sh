@@ -23,10 +23,7 @@ source "$here/tools/xvfb.sh"
 
 pid=""
 cleanup() {
-  if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-    kill "$pid" 2>/dev/null || true
-    timeout 5 tail --pid="$pid" -f /dev/null || kill -9 "$pid" 2>/dev/null || true
-  fi
+  stop_program "$pid"
   stop_xvfb
 }
 trap cleanup EXIT

@@ -11,6 +11,14 @@ namespace {
 
 using Path = std::vector<GridPosition>;
 
+// The path found through a grid of the given size with every cell passable.
+Path openGridPath(GridPosition size, GridPosition start, GridPosition goal) {
+    PathGrid grid(size.x, size.y, size.z);
+    grid.start = start;
+    grid.goal = goal;
+    return grid.findPath(1.0f);
+}
+
 TEST(PathSearchTies, LastInsertedOfEqualCostIsExpandedFirstIn2D) {
     // 3 x 3 x 1, all passable, (1,1,1) to (3,3,1); h = dx + dy + 0.1 max.
     // Start f 4.2. Its neighbours come in the order x+ then y+: (2,1) f 4.2, then (1,2) f 4.2,
@@ -18,11 +26,8 @@ TEST(PathSearchTies, LastInsertedOfEqualCostIsExpandedFirstIn2D) {
     // From (1,2) (g 1): (2,2) f 2.1+2 = 4.1 goes to the back, (1,3) f 2.2+2 = 4.2 in front of it.
     // From (2,2) (g 2): (3,2) f 1.1+3 = 4.1, then (2,3) f 4.1 behind it; (2,3) comes out first.
     // From (2,3) (g 3): (3,3) f 0+4 = 4 goes to the back and is the goal.
-    PathGrid grid(3, 3, 1);
-    grid.start = {1, 1, 1};
-    grid.goal = {3, 3, 1};
     const Path expected{{1, 1, 1}, {1, 2, 1}, {2, 2, 1}, {2, 3, 1}, {3, 3, 1}};
-    EXPECT_EQ(grid.findPath(1.0f), expected);
+    EXPECT_EQ(openGridPath({3, 3, 1}, {1, 1, 1}, {3, 3, 1}), expected);
 }
 
 TEST(PathSearchTies, ZStepsWinBecauseTheyAreTriedLast) {
@@ -30,22 +35,16 @@ TEST(PathSearchTies, ZStepsWinBecauseTheyAreTriedLast) {
     // f 2.1+1 = 3.1, so z+ (1,1,2), inserted last, is expanded first. From there (g 1): (2,1,2) and
     // then (1,2,2), both f 1.1+2 = 3.1, so (1,2,2) comes out. From (1,2,2) (g 2) the goal gets f 3
     // and is expanded next; (1,2,1) is already open with a smaller g and stays as it is.
-    PathGrid grid(2, 2, 2);
-    grid.start = {1, 1, 1};
-    grid.goal = {2, 2, 2};
     const Path expected{{1, 1, 1}, {1, 1, 2}, {1, 2, 2}, {2, 2, 2}};
-    EXPECT_EQ(grid.findPath(1.0f), expected);
+    EXPECT_EQ(openGridPath({2, 2, 2}, {1, 1, 1}, {2, 2, 2}), expected);
 }
 
 TEST(PathSearchTies, StraightRunIsPreferredOverAStaircase) {
     // 4 x 4 x 1 from (1,1,1) to (4,1,1). From (1,1) the step x+ gets f 2.2+1 = 3.2 and y+ gets
     // 4.3+1 = 5.3; every further step along the row again beats the step off it, so the search
     // runs straight along y = 1.
-    PathGrid grid(4, 4, 1);
-    grid.start = {1, 1, 1};
-    grid.goal = {4, 1, 1};
     const Path expected{{1, 1, 1}, {2, 1, 1}, {3, 1, 1}, {4, 1, 1}};
-    EXPECT_EQ(grid.findPath(1.0f), expected);
+    EXPECT_EQ(openGridPath({4, 4, 1}, {1, 1, 1}, {4, 1, 1}), expected);
 }
 
 TEST(PathSearchEdges, FindsTheOnlyWayAroundAWall) {

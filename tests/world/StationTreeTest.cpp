@@ -60,29 +60,29 @@ TEST(StationTreeShape, SingleRoomIsALeafRoot) {
     EXPECT_FALSE(tree->hasVisibility());
 }
 
+// A station of two rooms: the root is node 2 on the given plane, room 1 in front, room 0 behind.
+void expectJoinOfTheTwoLeaves(const SharedPtr<BspNode>& root, Vector3 normal, Vector3 point) {
+    ASSERT_FALSE(root->isLeaf);
+    EXPECT_EQ(root->id, 2);
+    EXPECT_EQ(root->plane->normal(), normal);
+    EXPECT_EQ(root->plane->point(), point);
+    EXPECT_EQ(root->front->id, 1);
+    EXPECT_EQ(root->back->id, 0);
+}
+
 TEST(StationTreeShape, TwoRoomsOfOnePairJoinAcrossX) {
     // Leaves 0 = (0,0,0) and 1 = (1,0,0); the first join of the first 2-cube makes id 2 under
     // x = 1 with the positive half (1,0,0) in front.
     const SharedPtr<BspNode> root = buildStationTree(mapWith({{0, 0, 0}, {1, 0, 0}}))->root();
-    ASSERT_FALSE(root->isLeaf);
-    EXPECT_EQ(root->id, 2);
+    expectJoinOfTheTwoLeaves(root, Vector3{1, 0, 0}, Vector3{1, 1, 1});
     EXPECT_EQ(root->cell, 2);
-    EXPECT_EQ(root->plane->normal(), (Vector3{1, 0, 0}));
-    EXPECT_EQ(root->plane->point(), (Vector3{1, 1, 1}));
-    EXPECT_EQ(root->front->id, 1);
-    EXPECT_EQ(root->back->id, 0);
 }
 
 TEST(StationTreeShape, OppositeCornersPassThroughToTheLastZJoin) {
     // (0,0,0) and (7,7,7) never meet before the 8-cube; there every x and y join has one empty
     // side, and only the z join at 4 makes a node: id 2, (7,7,7) in front.
     const SharedPtr<BspNode> root = buildStationTree(mapWith({{0, 0, 0}, {7, 7, 7}}))->root();
-    ASSERT_FALSE(root->isLeaf);
-    EXPECT_EQ(root->id, 2);
-    EXPECT_EQ(root->plane->normal(), (Vector3{0, 0, 1}));
-    EXPECT_EQ(root->plane->point(), (Vector3{4, 4, 4}));
-    EXPECT_EQ(root->front->id, 1);
-    EXPECT_EQ(root->back->id, 0);
+    expectJoinOfTheTwoLeaves(root, Vector3{0, 0, 1}, Vector3{4, 4, 4});
 }
 
 TEST(StationTreeShape, FullCubeHasAllSevenJoinsPerBlock) {

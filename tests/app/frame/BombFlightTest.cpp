@@ -36,6 +36,13 @@ protected:
         return t;
     }
 
+    // The frame's pass over the bombs, repeated for the given number of frames of dt.
+    void advanceFrames(std::vector<SharedPtr<Bomb>>& bombs, int frames, float dt) {
+        for (int frame = 0; frame < frames; ++frame) {
+            advanceBombs(bombs, station.tree.get(), dt);
+        }
+    }
+
     Structure station = firstStation();
     Vector3 start;
     const Vector3 towardsWall{0.0f, 0.0f, -1.0f};
@@ -55,9 +62,7 @@ TEST_F(BombAtAWall, StickyBombStopsOnTheWallAfterAFifthOfASecond) {
 
 TEST_F(BombAtAWall, StoppedStickyBombStaysInTheListAndInPlace) {
     std::vector<SharedPtr<Bomb>> bombs{makeShared<Bomb>(stickyBomb(start, towardsWall))};
-    for (int frame = 0; frame < 100; ++frame) {
-        advanceBombs(bombs, station.tree.get(), 0.01f);
-    }
+    advanceFrames(bombs, 100, 0.01f);
     ASSERT_EQ(bombs.size(), 1u);
     EXPECT_EQ(bombs[0]->life, 0.0f);
     EXPECT_NEAR(bombs[0]->position.z, kFarWallZ, 1e-4f);
@@ -77,9 +82,7 @@ TEST_F(BombAtAWall, ReflectingBombBouncesBackOutOfTheWall) {
 TEST_F(BombAtAWall, ReflectingBombIsRemovedTheFrameAfterItsTwoHundredUnits) {
     std::vector<SharedPtr<Bomb>> bombs{makeShared<Bomb>(reflectingBomb(start, towardsWall))};
     // 200 units at 5 per second: 40 s, here 400 frames of 0.1 s.
-    for (int frame = 0; frame < 399; ++frame) {
-        advanceBombs(bombs, station.tree.get(), 0.1f);
-    }
+    advanceFrames(bombs, 399, 0.1f);
     ASSERT_EQ(bombs.size(), 1u);
     EXPECT_GT(bombs[0]->life, 0.0f);
     advanceBombs(bombs, station.tree.get(), 0.1f);

@@ -1,0 +1,37 @@
+// What the benchmarks that run the whole program in a folder of their own share.
+#pragma once
+
+#include "app/Startup.h"
+
+#include "tests/support/TempDir.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+namespace trovane::bench {
+
+inline double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
+}
+
+// Writes the settings and the wall texture into the folder, makes it the working folder and
+// reads the settings there; false (with one line naming the benchmark) when they cannot be read.
+inline bool enterStageFolder(const test::TempDir& folder, const char* settings, const char* name) {
+    folder.write("config.ini", settings);
+    std::filesystem::create_directories(folder / "textures");
+    std::filesystem::copy_file(std::filesystem::path(TROVANE_SOURCE_DIR) / "textures" /
+                                   "morvex.jpg",
+                               folder / "textures" / "morvex.jpg");
+    std::filesystem::current_path(folder.path());
+    if (!loadConfiguration()) {
+        std::fprintf(stderr, "%s: the settings could not be read\n", name);
+        return false;
+    }
+    return true;
+}
+
+} // namespace trovane::bench
