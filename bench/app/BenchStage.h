@@ -8,9 +8,23 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace trovane::bench {
+
+inline constexpr int kWidth = 800;
+inline constexpr int kHeight = 600;
+
+// Depth test on, drawn back to front, no collisions, starting at (7.5, 5.5, 4.5); moreRendering
+// adds lines to [Rendering].
+inline std::string stageSettings(const std::string& title, const std::string& moreRendering = "") {
+    return "[Program]\nTitle = " + title +
+           "\nStatistics = 0\n"
+           "[PlugIns]\nInput = Tactrel.dll\n"
+           "[Rendering]\nZ-Test = 1\nFrontToBack = 0\nCollisionDetection = 0\n" +
+           moreRendering + "[Level]\nStartX = 7.5\nStartY = 5.5\nStartZ = 4.5\n";
+}
 
 inline double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -20,7 +34,8 @@ inline double median(std::vector<double> values) {
 
 // Writes the settings and the wall texture into the folder, makes it the working folder and
 // reads the settings there; false (with one line naming the benchmark) when they cannot be read.
-inline bool enterStageFolder(const test::TempDir& folder, const char* settings, const char* name) {
+inline bool enterStageFolder(const test::TempDir& folder, const std::string& settings,
+                             const char* name) {
     folder.write("config.ini", settings);
     std::filesystem::create_directories(folder / "textures");
     std::filesystem::copy_file(std::filesystem::path(TROVANE_SOURCE_DIR) / "textures" /

@@ -27,23 +27,8 @@ namespace {
 using namespace trovane;
 using bench::median;
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-
-const char* const kSettings = R"([Program]
-Title = Culling frame rate
-Statistics = 0
-[PlugIns]
-Input = Tactrel.dll
-[Rendering]
-Z-Test = 1
-FrontToBack = 0
-CollisionDetection = 0
-[Level]
-StartX = 7.5
-StartY = 5.5
-StartZ = 4.5
-)";
+using bench::kHeight;
+using bench::kWidth;
 
 struct View {
     Vector3 eye;
@@ -138,7 +123,8 @@ int main(int argc, char** argv) {
     test::XvfbServer server;
     server.exportDisplay();
     test::TempDir folder("trovane-culling-bench");
-    if (!bench::enterStageFolder(folder, kSettings, "bench_culling_frame_rate")) {
+    if (!bench::enterStageFolder(folder, bench::stageSettings("Culling frame rate"),
+                                 "bench_culling_frame_rate")) {
         return 1;
     }
     Application app; // the first station of the sequence

@@ -38,24 +38,8 @@ using namespace trovane;
 using bench::median;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-
-const char* const kSettings = R"([Program]
-Title = Draw paths
-Statistics = 0
-[PlugIns]
-Input = Tactrel.dll
-[Rendering]
-Z-Test = 1
-FrontToBack = 0
-CollisionDetection = 0
-PortalCulling = 0
-[Level]
-StartX = 7.5
-StartY = 5.5
-StartZ = 4.5
-)";
+using bench::kHeight;
+using bench::kWidth;
 
 double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -188,7 +172,8 @@ int main(int argc, char** argv) {
     test::XvfbServer server;
     server.exportDisplay();
     test::TempDir folder("trovane-draw-paths-bench");
-    if (!bench::enterStageFolder(folder, kSettings, "bench_draw_paths")) {
+    if (!bench::enterStageFolder(folder, bench::stageSettings("Draw paths", "PortalCulling = 0\n"),
+                                 "bench_draw_paths")) {
         return 1;
     }
     StationRandomScope firstStation;

@@ -22,6 +22,24 @@ namespace {
 using platform::Message;
 using platform::MessageKind;
 
+Message messageOf(MessageKind kind) {
+    Message message;
+    message.kind = kind;
+    return message;
+}
+
+Message keyDown(platform::Key key) {
+    Message message = messageOf(MessageKind::KeyDown);
+    message.key = key;
+    return message;
+}
+
+Message timerTick(unsigned timerId) {
+    Message message = messageOf(MessageKind::Timer);
+    message.timerId = timerId;
+    return message;
+}
+
 void sleepMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
@@ -123,17 +141,13 @@ TEST(GLWindowFrames, PaintDrawsAFrameEvenWhilePaused) {
     CountingWindow window;
     ASSERT_TRUE(window.Init("Paint", false, 320, 200));
     window.TogglePause();
-    Message paint;
-    paint.kind = MessageKind::Paint;
-    EXPECT_TRUE(window.WindowProc(paint));
+    EXPECT_TRUE(window.WindowProc(messageOf(MessageKind::Paint)));
     EXPECT_EQ(window.drawn, 1);
 }
 
 TEST(GLWindowFrames, PaintBeforeTheWindowExistsDrawsNothing) {
     CountingWindow window;
-    Message paint;
-    paint.kind = MessageKind::Paint;
-    EXPECT_FALSE(window.WindowProc(paint));
+    EXPECT_FALSE(window.WindowProc(messageOf(MessageKind::Paint)));
     EXPECT_EQ(window.drawn, 0);
 }
 
@@ -141,8 +155,7 @@ TEST(GLWindowMessages, SizeResizesAndAsksForAPaint) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Size", false, 320, 200));
     pumpUntil(window, MessageKind::Quit, 200); // settle what the start queued
-    Message size;
-    size.kind = MessageKind::Size;
+    Message size = messageOf(MessageKind::Size);
     size.width = 300;
     size.height = 150;
     EXPECT_TRUE(window.WindowProc(size));
@@ -154,9 +167,7 @@ TEST(GLWindowMessages, SizeResizesAndAsksForAPaint) {
 TEST(GLWindowMessages, CloseAsksToQuitWithCodeZero) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Close", false, 320, 200));
-    Message close;
-    close.kind = MessageKind::Close;
-    EXPECT_TRUE(window.WindowProc(close));
+    EXPECT_TRUE(window.WindowProc(messageOf(MessageKind::Close)));
     std::optional<Message> quit = pumpUntil(window, MessageKind::Quit, 2000);
     ASSERT_TRUE(quit);
     EXPECT_EQ(quit->quitCode, 0);
@@ -165,10 +176,7 @@ TEST(GLWindowMessages, CloseAsksToQuitWithCodeZero) {
 TEST(GLWindowMessages, EscapeAsksTheWindowToClose) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Escape", false, 320, 200));
-    Message key;
-    key.kind = MessageKind::KeyDown;
-    key.key = platform::Key::Escape;
-    EXPECT_TRUE(window.WindowProc(key));
+    EXPECT_TRUE(window.WindowProc(keyDown(platform::Key::Escape)));
     // The close it posts is handled in turn and becomes the quit request.
     EXPECT_TRUE(pumpUntil(window, MessageKind::Quit, 2000));
 }
@@ -208,9 +216,7 @@ TEST(GLWindowCaption, EachTickShowsTheFramesSinceTheLastOne) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Rate", false, 320, 200));
     EXPECT_STREQ(window.Caption(), "");
-    Message tick;
-    tick.kind = MessageKind::Timer;
-    tick.timerId = GLWindow::kFpsTimerId;
+    const Message tick = timerTick(GLWindow::kFpsTimerId);
     for (int i = 0; i < 5; ++i) {
         window.Step();
     }
@@ -223,10 +229,7 @@ TEST(GLWindowCaption, EachTickShowsTheFramesSinceTheLastOne) {
 TEST(GLWindowCaption, OtherTimersAreNotHandled) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Rate", false, 320, 200));
-    Message tick;
-    tick.kind = MessageKind::Timer;
-    tick.timerId = 1;
-    EXPECT_FALSE(window.WindowProc(tick));
+    EXPECT_FALSE(window.WindowProc(timerTick(1)));
     EXPECT_STREQ(window.Caption(), "");
 }
 
@@ -251,13 +254,9 @@ TEST(GLWindowClock, StandsStillWhilePausedAndContinuesFromThere) {
 TEST(GLWindowClock, SpaceAndPauseToggleTheClock) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Keys", false, 320, 200));
-    Message key;
-    key.kind = MessageKind::KeyDown;
-    key.key = platform::Key::Space;
-    EXPECT_TRUE(window.WindowProc(key));
+    EXPECT_TRUE(window.WindowProc(keyDown(platform::Key::Space)));
     EXPECT_FALSE(window.running);
-    key.key = platform::Key::Pause;
-    EXPECT_TRUE(window.WindowProc(key));
+    EXPECT_TRUE(window.WindowProc(keyDown(platform::Key::Pause)));
     EXPECT_TRUE(window.running);
 }
 
@@ -300,10 +299,7 @@ TEST(GLWindowClose, DestroyEndsContextAndWindowAndMayBeRepeated) {
     window.Destroy();
     window.CloseWindow();
     // Keys that act on the window are ignored once it is gone.
-    Message key;
-    key.kind = MessageKind::KeyDown;
-    key.key = platform::Key::F5;
-    EXPECT_FALSE(window.WindowProc(key));
+    EXPECT_FALSE(window.WindowProc(keyDown(platform::Key::F5)));
 }
 
 } // namespace

@@ -27,18 +27,28 @@ int changedPixels(const Image& a, const Image& b) {
     return a.differences(b, 256, 128, XvfbServer::kWidth - 256, XvfbServer::kHeight - 128);
 }
 
+// A window opened and its caption reports frames.
+bool drawsFrames(Stage& stage) {
+    return stage.window() &&
+           stage.x().waitForName(*stage.window(), kRunningCaption, Milliseconds(30000));
+}
+
+// Waits (bounded) for the caption; a failure shows the caption there was instead.
+void expectCaption(Stage& stage, const std::regex& caption) {
+    const std::string& window = *stage.window();
+    EXPECT_TRUE(stage.x().waitForName(window, caption, Milliseconds(30000)))
+        << stage.x().windowName(window);
+}
+
 TEST(Pause, SpaceStopsTheFramesAndTheClockAndSpaceAgainResumesThem) {
     ProgramSetup setup;
     setup.arguments = {"-demo"};
     Stage stage(setup);
-    ASSERT_TRUE(stage.window()) << stage.program().err();
-    const std::string& window = *stage.window();
-    ASSERT_TRUE(stage.x().waitForName(window, kRunningCaption, Milliseconds(30000)));
+    ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
 
     stage.x().holdKey("space");
     // The first tick after the pause may still count frames of its second.
-    EXPECT_TRUE(stage.x().waitForName(window, kPausedCaption, Milliseconds(30000)))
-        << stage.x().windowName(window);
+    expectCaption(stage, kPausedCaption);
     std::optional<Image> before = stage.screenshot("paused-1.png");
     sleepFor(Milliseconds(1500));
     std::optional<Image> after = stage.screenshot("paused-2.png");
@@ -47,8 +57,7 @@ TEST(Pause, SpaceStopsTheFramesAndTheClockAndSpaceAgainResumesThem) {
     EXPECT_EQ(changedPixels(*before, *after), 0);
 
     stage.x().holdKey("space");
-    EXPECT_TRUE(stage.x().waitForName(window, kRunningCaption, Milliseconds(30000)))
-        << stage.x().windowName(window);
+    expectCaption(stage, kRunningCaption);
     sleepFor(Milliseconds(1000));
     std::optional<Image> resumed = stage.screenshot("resumed.png");
     ASSERT_TRUE(resumed);
@@ -57,13 +66,11 @@ TEST(Pause, SpaceStopsTheFramesAndTheClockAndSpaceAgainResumesThem) {
 
 TEST(Pause, HoldingSpaceLongPausesOnceNotOnEveryRepeat) {
     Stage stage;
-    ASSERT_TRUE(stage.window()) << stage.program().err();
+    ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
     const std::string& window = *stage.window();
-    ASSERT_TRUE(stage.x().waitForName(window, kRunningCaption, Milliseconds(30000)));
     // Longer than the X server's delay before a held key repeats.
     stage.x().holdKey("space", Milliseconds(1500));
-    EXPECT_TRUE(stage.x().waitForName(window, kPausedCaption, Milliseconds(30000)))
-        << stage.x().windowName(window);
+    expectCaption(stage, kPausedCaption);
     sleepFor(Milliseconds(1500));
     EXPECT_TRUE(std::regex_match(stage.x().windowName(window), kPausedCaption))
         << stage.x().windowName(window);
@@ -71,12 +78,9 @@ TEST(Pause, HoldingSpaceLongPausesOnceNotOnEveryRepeat) {
 
 TEST(Pause, ThePauseKeyPausesToo) {
     Stage stage;
-    ASSERT_TRUE(stage.window()) << stage.program().err();
-    const std::string& window = *stage.window();
-    ASSERT_TRUE(stage.x().waitForName(window, kRunningCaption, Milliseconds(30000)));
+    ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
     stage.x().holdKey("Pause");
-    EXPECT_TRUE(stage.x().waitForName(window, kPausedCaption, Milliseconds(30000)))
-        << stage.x().windowName(window);
+    expectCaption(stage, kPausedCaption);
 }
 
 TEST(WindowKeys, RestoreMaximiseAndMinimiseLeaveTheProgramRunning) {

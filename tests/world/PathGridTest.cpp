@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <random>
 #include <set>
 #include <tuple>
@@ -10,6 +11,12 @@ namespace trovane {
 namespace {
 
 using Path = std::vector<GridPosition>;
+
+void block(PathGrid& grid, std::initializer_list<GridPosition> cells) {
+    for (const GridPosition& cell : cells) {
+        grid.setCell(cell, 1);
+    }
+}
 
 // The path found through a grid of the given size with every cell passable.
 Path openGridPath(GridPosition size, GridPosition start, GridPosition goal) {
@@ -50,8 +57,7 @@ TEST(PathSearchTies, StraightRunIsPreferredOverAStaircase) {
 TEST(PathSearchEdges, FindsTheOnlyWayAroundAWall) {
     // 3 x 3 x 1 with (2,1) and (2,2) blocked: the only way from (1,1) to (3,1) runs over row 3.
     PathGrid grid(3, 3, 1);
-    grid.setCell({2, 1, 1}, 1);
-    grid.setCell({2, 2, 1}, 1);
+    block(grid, {{2, 1, 1}, {2, 2, 1}});
     grid.start = {1, 1, 1};
     grid.goal = {3, 1, 1};
     const Path expected{{1, 1, 1}, {1, 2, 1}, {1, 3, 1}, {2, 3, 1},
@@ -78,9 +84,7 @@ TEST(PathSearchEdges, AdjacentCellsGiveTwoPositions) {
 TEST(PathSearchEdges, WalledOffGoalGivesEmptyListAfterExpandingEveryReachableCellOnce) {
     // The goal (3,3,3) sits in a corner behind its three blocked neighbours.
     PathGrid grid(3, 3, 3);
-    grid.setCell({2, 3, 3}, 1);
-    grid.setCell({3, 2, 3}, 1);
-    grid.setCell({3, 3, 2}, 1);
+    block(grid, {{2, 3, 3}, {3, 2, 3}, {3, 3, 2}});
     grid.start = {1, 1, 1};
     grid.goal = {3, 3, 3};
     EXPECT_TRUE(grid.findPath(1.0f).empty());
@@ -104,9 +108,7 @@ TEST(PathSearchEdges, StartOrGoalOutsideTheGridGivesEmptyList) {
 
 TEST(PathSearchEdges, SetCellOutsideTheGridChangesNothing) {
     PathGrid grid(2, 1, 1);
-    grid.setCell({3, 1, 1}, 1);
-    grid.setCell({0, 1, 1}, 1);
-    grid.setCell({1, 0, 1}, 1);
+    block(grid, {{3, 1, 1}, {0, 1, 1}, {1, 0, 1}});
     grid.start = {1, 1, 1};
     grid.goal = {2, 1, 1};
     EXPECT_EQ(grid.findPath(1.0f).size(), 2u);
@@ -116,8 +118,7 @@ TEST(PathSearchEdges, SetCellOutsideTheGridChangesNothing) {
 
 TEST(PathSearchRepeat, SecondSearchOnOneGridGivesTheSameResult) {
     PathGrid grid(5, 5, 5);
-    grid.setCell({3, 3, 3}, 1);
-    grid.setCell({2, 3, 3}, 1);
+    block(grid, {{3, 3, 3}, {2, 3, 3}});
     grid.start = {1, 1, 1};
     grid.goal = {5, 5, 5};
     const Path first = grid.findPath(1.0f);
