@@ -181,14 +181,19 @@ TEST(GLWindowMessages, EscapeAsksTheWindowToClose) {
     EXPECT_TRUE(pumpUntil(window, MessageKind::Quit, 2000));
 }
 
+// The message loop's code; a loop that never returns ends the test program after 30 s.
+int runLoopBounded(GLWindow& window) {
+    alarm(30);
+    const int code = window.RunMessageLoop();
+    alarm(0);
+    return code;
+}
+
 TEST(GLWindowMessages, MessageLoopReturnsTheQuitCode) {
     CountingWindow window;
     ASSERT_TRUE(window.Init("Loop", false, 320, 200));
     platform::postClose();
-    alarm(30); // a loop that never returns ends the test program
-    int code = window.RunMessageLoop();
-    alarm(0);
-    EXPECT_EQ(code, 0);
+    EXPECT_EQ(runLoopBounded(window), 0);
 }
 
 TEST(GLWindowMessages, LoopSleepsWhilePausedAndStillEnds) {
@@ -196,10 +201,7 @@ TEST(GLWindowMessages, LoopSleepsWhilePausedAndStillEnds) {
     ASSERT_TRUE(window.Init("Paused loop", false, 320, 200));
     window.TogglePause();
     platform::postQuit(7);
-    alarm(30);
-    int code = window.RunMessageLoop();
-    alarm(0);
-    EXPECT_EQ(code, 7);
+    EXPECT_EQ(runLoopBounded(window), 7);
 }
 
 TEST(GLWindowMessages, TimerTicksArriveAboutEverySecond) {

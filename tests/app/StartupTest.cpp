@@ -62,10 +62,11 @@ protected:
         fs::permissions(target, fs::perms::owner_all);
     }
 
-    void installProgram() {
+    // The program and its libraries; the INI library may be another built file in its place.
+    void installProgram(const char* iniLibrary = "Lexmoor.so") {
         install("Trovane");
         install("Bastrel.so");
-        install("Lexmoor.so");
+        install(iniLibrary, "Lexmoor.so");
     }
 
     void writeConfig(const std::string& text) {
@@ -175,9 +176,7 @@ TEST_F(StartupLibraries, AMissingLibraryStopsWithItsReason) {
 }
 
 TEST_F(StartupLibraries, IniLibraryWithoutCreateInstanceStops) {
-    install("Trovane");
-    install("Bastrel.so");
-    install("TestNoCreateInstance.so", "Lexmoor.so");
+    installProgram("TestNoCreateInstance.so");
     installShippedConfig();
     const test::ProcessResult outcome = run();
     EXPECT_EQ(outcome.exitCode, 1);
@@ -186,9 +185,7 @@ TEST_F(StartupLibraries, IniLibraryWithoutCreateInstanceStops) {
 }
 
 TEST_F(StartupLibraries, LibrariesThatCreateNothingStop) {
-    install("Trovane");
-    install("Bastrel.so");
-    install("Shadrel.so", "Lexmoor.so");
+    installProgram("Shadrel.so");
     installShippedConfig();
     const test::ProcessResult noParser = run();
     EXPECT_EQ(noParser.exitCode, 1);

@@ -4,6 +4,7 @@
 
 #include "bsp/Collision.h"
 #include "math/Mesh.h"
+#include "tests/world/FirstStations.h"
 #include "world/RoomWalls.h"
 #include "world/StationRandom.h"
 #include "world/Structure.h"
@@ -130,13 +131,7 @@ bool insideFrustum(const ViewFrustum& f, Vector3 d) {
 }
 
 TEST(PortalWalk, TheRoomARayHitsFirstIsAlwaysVisible) {
-    std::vector<Structure> stations;
-    {
-        StationRandomScope sequence;
-        for (int i = 0; i < 3; ++i) {
-            stations.emplace_back(nullptr);
-        }
-    }
+    const std::vector<Structure> stations = test::firstStations(3);
     std::mt19937 random(15015u);
     int views = 0;
     int fallbacks = 0;

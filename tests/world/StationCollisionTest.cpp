@@ -1,4 +1,5 @@
 #include "bsp/Collision.h"
+#include "tests/world/FirstStations.h"
 #include "world/StationRandom.h"
 #include "world/Structure.h"
 
@@ -41,13 +42,7 @@ BruteHit bruteForce(const std::vector<SharedPtr<Geometry>>& meshes, Vector3 from
 // Segments through real stations: the tree walk must find exactly the nearest wall that testing
 // every room mesh finds. Long segments cross many leaves and planes; short ones end near walls.
 TEST(StationCollision, TreeQueryAgreesWithTestingEveryMesh) {
-    std::vector<Structure> stations;
-    {
-        StationRandomScope sequence;
-        for (int i = 0; i < 3; ++i) {
-            stations.emplace_back(nullptr);
-        }
-    }
+    const std::vector<Structure> stations = test::firstStations(3);
     std::mt19937 random(77031u);
     std::uniform_real_distribution<float> inside(-0.5f, 8.5f);
     std::uniform_real_distribution<float> shortStep(-0.6f, 0.6f);

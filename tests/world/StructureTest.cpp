@@ -1,5 +1,6 @@
 #include "world/Structure.h"
 
+#include "tests/world/FirstStations.h"
 #include "world/LayoutDraws.h"
 #include "world/StationRandom.h"
 
@@ -94,13 +95,7 @@ TEST(StructureLayout, FirstStationOfEveryRunIsFixed) {
 }
 
 TEST(StructureSkip, SkippingStationsLeavesTheSequenceWhereGeneratingThemWould) {
-    std::vector<Structure> generated;
-    {
-        StationRandomScope sequence;
-        for (int i = 0; i < 40; ++i) {
-            generated.emplace_back(nullptr);
-        }
-    }
+    const std::vector<Structure> generated = test::firstStations(40);
     for (int skipped : {0, 1, 5, 39}) {
         StationRandomScope sequence;
         skipStations(skipped);
