@@ -1,6 +1,8 @@
 // What the benchmarks that run the whole program in a folder of their own share.
 #pragma once
 
+#include "app/Application.h"
+#include "app/FrameDrawing.h"
 #include "app/Startup.h"
 
 #include "tests/support/TempDir.h"
@@ -24,6 +26,24 @@ inline std::string stageSettings(const std::string& title, const std::string& mo
            "[PlugIns]\nInput = Tactrel.dll\n"
            "[Rendering]\nZ-Test = 1\nFrontToBack = 0\nCollisionDetection = 0\n" +
            moreRendering + "[Level]\nStartX = 7.5\nStartY = 5.5\nStartZ = 4.5\n";
+}
+
+// The program's station seen from eye at kWidth x kHeight: depth test on, back to front, no bombs,
+// the given tree (empty: nothing but the overlay) and status text.
+inline FrameView stageView(const Application& app, Vector3 eye, const SharedPtr<BspTree>& tree,
+                           const char* statusText, bool portalCulling) {
+    static const std::vector<SharedPtr<Bomb>> noBombs;
+    return FrameView{eye,
+                     tree,
+                     app.textures,
+                     noBombs,
+                     false,
+                     true,
+                     app.fontBase,
+                     statusText,
+                     &app.structure.cells,
+                     portalCulling,
+                     float(kWidth) / kHeight};
 }
 
 inline double median(std::vector<double> values) {

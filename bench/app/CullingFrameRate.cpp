@@ -66,18 +66,7 @@ struct Measured {
 double frameRate(Application& app, const View& view, bool culling, int frames) {
     FrameStep step;
     step.orientation = view.orientation;
-    const std::vector<SharedPtr<Bomb>> noBombs;
-    const FrameView frame{view.eye,
-                          app.tree,
-                          app.textures,
-                          noBombs,
-                          false,
-                          true,
-                          app.fontBase,
-                          "Trovane",
-                          &app.structure.cells,
-                          culling,
-                          float(kWidth) / kHeight};
+    const FrameView frame = bench::stageView(app, view.eye, app.tree, "Trovane", culling);
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i) {
         FrameDrawing::begin();

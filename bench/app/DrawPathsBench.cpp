@@ -193,21 +193,10 @@ int main(int argc, char** argv) {
     FrameDrawing immediateFrame(StationMeshes::Immediate);
     FrameDrawing recordedFrame(StationMeshes::Recorded);
     FrameDrawing overlayFrame(StationMeshes::Immediate); // nothing but the overlay to draw
-    const std::vector<SharedPtr<Bomb>> noBombs;
     const SharedPtr<BspTree> noTree;
     const FrameStep step;
     const auto frameView = [&](const SharedPtr<BspTree>& tree) {
-        return FrameView{eye,
-                         tree,
-                         app.textures,
-                         noBombs,
-                         false,
-                         true,
-                         app.fontBase,
-                         "Go ... 1.23",
-                         &app.structure.cells,
-                         false,
-                         float(kWidth) / kHeight};
+        return bench::stageView(app, eye, tree, "Go ... 1.23", false);
     };
     std::vector<Way> ways = {
         {"immediate mode",
