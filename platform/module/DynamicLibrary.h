@@ -40,6 +40,9 @@ public:
     static bool isLoaded(const std::string& path);
 
 private:
+    // Loads the located file with the system's loader; sets handle and path, or error.
+    bool openFile(std::string path);
+
     void* handle = nullptr;
     std::string loadedPath;
     std::string lastError;

@@ -15,6 +15,10 @@ std::string moduleFileName(std::string_view name);
 // cannot be read.
 std::string executableDirectory();
 
+// The folder part of path up to and with its last separator (any of separators);
+// empty when it has none.
+std::string folderOf(std::string path, const char* separators);
+
 // The path to hand to the loader: for a ".dll" name without a folder, the module
 // beside the executable when that file exists, else the one in ../lib/trovane/
 // relative to it (an installed program); otherwise the module file name, which

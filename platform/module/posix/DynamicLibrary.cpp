@@ -1,7 +1,5 @@
 #include "platform/module/DynamicLibrary.h"
 
-#include "platform/module/ModuleSearch.h"
-
 #include <dlfcn.h>
 #include <utility>
 
@@ -16,32 +14,7 @@ std::string takeLoaderError(const char* fallback) {
 
 } // namespace
 
-DynamicLibrary::~DynamicLibrary() {
-    close();
-}
-
-DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
-    : handle(std::exchange(other.handle, nullptr)), loadedPath(std::move(other.loadedPath)),
-      lastError(std::move(other.lastError)) {}
-
-DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle = std::exchange(other.handle, nullptr);
-        loadedPath = std::move(other.loadedPath);
-        lastError = std::move(other.lastError);
-    }
-    return *this;
-}
-
-bool DynamicLibrary::open(const char* name) {
-    close();
-    lastError.clear();
-    if (name == nullptr || *name == '\0') {
-        lastError = "no library name given";
-        return false;
-    }
-    std::string path = locateModule(name);
+bool DynamicLibrary::openFile(std::string path) {
     ::dlerror();
     handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {

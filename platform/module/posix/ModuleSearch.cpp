@@ -49,13 +49,7 @@ std::string executableDirectory() {
     if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer) {
         return {};
     }
-    std::string path(buffer, static_cast<std::size_t>(length));
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return {};
-    }
-    path.resize(slash + 1);
-    return path;
+    return folderOf(std::string(buffer, static_cast<std::size_t>(length)), "/");
 }
 
 std::string locateModule(std::string_view name) {

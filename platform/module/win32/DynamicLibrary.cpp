@@ -1,7 +1,5 @@
 #include "platform/module/DynamicLibrary.h"
 
-#include "platform/module/ModuleSearch.h"
-
 #include <utility>
 #include <windows.h>
 
@@ -45,32 +43,7 @@ std::string moduleFilePath(HMODULE module) {
 
 } // namespace
 
-DynamicLibrary::~DynamicLibrary() {
-    close();
-}
-
-DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
-    : handle(std::exchange(other.handle, nullptr)), loadedPath(std::move(other.loadedPath)),
-      lastError(std::move(other.lastError)) {}
-
-DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle = std::exchange(other.handle, nullptr);
-        loadedPath = std::move(other.loadedPath);
-        lastError = std::move(other.lastError);
-    }
-    return *this;
-}
-
-bool DynamicLibrary::open(const char* name) {
-    close();
-    lastError.clear();
-    if (name == nullptr || *name == '\0') {
-        lastError = "no library name given";
-        return false;
-    }
-    const std::string file = locateModule(name);
+bool DynamicLibrary::openFile(std::string file) {
     // A library that cannot be found or bound fails here with its reason,
     // instead of a message box from the system.
     const UINT previousMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);

@@ -16,13 +16,7 @@ std::string executableDirectory() {
     if (length == 0 || length >= sizeof buffer) {
         return {};
     }
-    std::string path(buffer, length);
-    const std::size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos) {
-        return {};
-    }
-    path.resize(slash + 1);
-    return path;
+    return folderOf(std::string(buffer, length), "\\/");
 }
 
 std::string locateModule(std::string_view name) {
