@@ -1,9 +1,6 @@
 // The built image library, loaded as the program loads it.
 #include "JpegFixtures.h"
-#include "app/PluginLoader.h"
-#include "sdk/OutsideLibraries.h"
-#include "sdk/OwnedObject.h"
-#include "tests/plugins/support/ContractExpectations.h"
+#include "LoadedVistrane.h"
 
 #include <gtest/gtest.h>
 
@@ -11,37 +8,10 @@ namespace vistrane::test {
 namespace {
 
 TEST(VistraneContractTest, ReadersForTheFirstThreeNamesOnly) {
-    trovane::test::expectContract(trovane::test::ContractProbe("Vistrane.dll"),
-                                  {"Image",
-                                   {{"Default", true},
-                                    {"SmartReader", true},
-                                    {"JPEGReader", true},
-                                    {"GIFReader", false},
-                                    {"TGAReader", false},
-                                    {"BMPReader", false},
-                                    {"PNGReader", false},
-                                    {"TIFFReader", false},
-                                    {"PPMReader", false}}});
+    expectVistraneContract();
 }
 
-class VistraneReaderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(loader.Load("Vistrane.dll")) << loader.error();
-        reader.reset(static_cast<ImageReader*>(loader.Create(nullptr)));
-        ASSERT_NE(reader, nullptr);
-    }
-
-    void expectEmpty(const char* what) {
-        EXPECT_EQ(reader->GetWidth(), 0) << what;
-        EXPECT_EQ(reader->GetHeight(), 0) << what;
-        EXPECT_EQ(reader->GetPixels(), nullptr) << what;
-        EXPECT_STREQ(reader->GetFormatName(), "") << what;
-    }
-
-    trovane::PluginLoader loader;
-    plugin::Owned<ImageReader> reader;
-};
+using VistraneReaderTest = LoadedVistrane;
 
 TEST_F(VistraneReaderTest, DefaultReaderDecodesJpegIntoPixelsOfTheReportedSize) {
     const Bytes jpeg = encodeJpeg({.width = 24, .height = 10, .sample = [](int x, int y, int) {

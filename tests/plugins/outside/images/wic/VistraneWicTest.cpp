@@ -1,9 +1,6 @@
 // Vistrane on Windows: the station texture through WIC, texel for texel
 // against libjpeg-turbo's decoding, and 0 x 0 for whatever it cannot decode.
-#include "app/PluginLoader.h"
-#include "sdk/OutsideLibraries.h"
-#include "sdk/OwnedObject.h"
-#include "tests/plugins/support/ContractExpectations.h"
+#include "tests/plugins/outside/images/LoadedVistrane.h"
 
 #include <gtest/gtest.h>
 
@@ -67,40 +64,14 @@ void declareSize(Bytes& jpeg, std::uint16_t width, std::uint16_t height) {
 }
 
 TEST(VistraneWicContract, SameReadersAsOnLinux) {
-    trovane::test::expectContract(trovane::test::ContractProbe("Vistrane.dll"),
-                                  {"Image",
-                                   {{"Default", true},
-                                    {"SmartReader", true},
-                                    {"JPEGReader", true},
-                                    {"GIFReader", false},
-                                    {"TGAReader", false},
-                                    {"BMPReader", false},
-                                    {"PNGReader", false},
-                                    {"TIFFReader", false},
-                                    {"PPMReader", false}}});
+    expectVistraneContract();
 }
 
-class VistraneWicTest : public ::testing::Test {
+class VistraneWicTest : public LoadedVistrane {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(loader.Load("Vistrane.dll")) << loader.error();
-        reader.reset(static_cast<ImageReader*>(loader.Create(nullptr)));
-        ASSERT_NE(reader, nullptr);
-    }
-
     void decode(const Bytes& bytes) {
         reader->Decode(bytes.empty() ? nullptr : bytes.data(), unsigned(bytes.size()));
     }
-
-    void expectEmpty(const std::string& what) {
-        EXPECT_EQ(reader->GetWidth(), 0) << what;
-        EXPECT_EQ(reader->GetHeight(), 0) << what;
-        EXPECT_EQ(reader->GetPixels(), nullptr) << what;
-        EXPECT_STREQ(reader->GetFormatName(), "") << what;
-    }
-
-    trovane::PluginLoader loader;
-    plugin::Owned<ImageReader> reader;
 };
 
 TEST_F(VistraneWicTest, StationTextureMatchesLibjpegTurboTexelForTexel) {
