@@ -1,5 +1,4 @@
-// Saving a picture as a PNG file. One implementation per platform sits behind
-// this header (libpng here).
+// Saving a picture as a PNG file: libpng, or WIC on Windows, behind one header.
 #pragma once
 
 #include <cstdint>

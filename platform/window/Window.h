@@ -7,8 +7,6 @@
 #include <memory>
 #include <string>
 
-struct SDL_Window;
-
 namespace trovane::platform {
 
 struct WindowOptions {
@@ -57,13 +55,14 @@ public:
     Rect clientRect() const;
     int depthBits() const { return depthBits_; }
 
-    SDL_Window* handle() const { return window_; }
+    // The window system's own handle of the window, for its backend.
+    void* nativeHandle() const { return window_; }
 
 private:
-    Window(SDL_Window* window, int depthBits) : window_(window), depthBits_(depthBits) {}
+    Window(void* window, int depthBits) : window_(window), depthBits_(depthBits) {}
     void fade(float from, float to, unsigned milliseconds);
 
-    SDL_Window* window_;
+    void* window_;
     int depthBits_;
 };
 

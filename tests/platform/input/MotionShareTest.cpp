@@ -1,5 +1,5 @@
 // Motion shared by every acquired mouse, and dropped while the pointer is free.
-#include "platform/input/MotionShare.h"
+#include "platform/input/sdl/MotionShare.h"
 
 #include <gtest/gtest.h>
 

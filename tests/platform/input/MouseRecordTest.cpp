@@ -1,5 +1,5 @@
 // The 16-byte mouse record built from SDL's motion, wheel and buttons.
-#include "platform/input/MouseRecord.h"
+#include "platform/input/sdl/MouseRecord.h"
 
 #include <SDL_mouse.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SDL's key state translated into the 256-byte key table.
-#include "platform/input/ScancodeMap.h"
+#include "platform/input/sdl/ScancodeMap.h"
 #include "platform/input/InputDevice.h"
 #include "platform/input/KeyCode.h"
 #include "platform/input/UsKeyScan.h"

@@ -1,7 +1,7 @@
 // The input system over SDL without a display: SDL's dummy video driver has
 // no real keyboard or mouse, but runs the device rules and takes wheel events.
 #include "platform/input/InputSystem.h"
-#include "platform/input/MouseRecord.h"
+#include "platform/input/sdl/MouseRecord.h"
 #include "tests/support/ParamName.h"
 #include "tests/support/ScopedEnvironment.h"
 

@@ -1,4 +1,4 @@
-#include "platform/input/MotionShare.h"
+#include "platform/input/sdl/MotionShare.h"
 
 #include <algorithm>
 

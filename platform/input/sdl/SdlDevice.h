@@ -4,7 +4,7 @@
 
 #include "platform/input/FailurePlan.h"
 #include "platform/input/InputDevice.h"
-#include "platform/input/SdlVideoReference.h"
+#include "platform/input/sdl/SdlVideoReference.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "platform/input/WheelWatch.h"
+#include "platform/input/sdl/WheelWatch.h"
 
-#include "platform/input/MouseRecord.h"
+#include "platform/input/sdl/MouseRecord.h"
 
 #include <SDL.h>
 

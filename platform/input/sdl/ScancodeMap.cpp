@@ -1,4 +1,4 @@
-#include "platform/input/ScancodeMap.h"
+#include "platform/input/sdl/ScancodeMap.h"
 
 #include "platform/input/InputDevice.h"
 

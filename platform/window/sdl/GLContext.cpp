@@ -5,14 +5,21 @@
 #include <SDL.h>
 
 namespace trovane::platform {
+namespace {
+
+SDL_Window* sdlWindow(const Window& window) {
+    return static_cast<SDL_Window*>(window.nativeHandle());
+}
+
+} // namespace
 
 std::unique_ptr<GLContext> GLContext::create(Window& window, std::string& error) {
-    SDL_GLContext context = SDL_GL_CreateContext(window.handle());
+    SDL_GLContext context = SDL_GL_CreateContext(sdlWindow(window));
     if (context == nullptr) {
         error = std::string("cannot create an OpenGL context: ") + SDL_GetError();
         return nullptr;
     }
-    if (SDL_GL_MakeCurrent(window.handle(), context) != 0) {
+    if (SDL_GL_MakeCurrent(sdlWindow(window), context) != 0) {
         error = std::string("cannot make the OpenGL context current: ") + SDL_GetError();
         SDL_GL_DeleteContext(context);
         return nullptr;
@@ -21,7 +28,7 @@ std::unique_ptr<GLContext> GLContext::create(Window& window, std::string& error)
 }
 
 GLContext::~GLContext() {
-    SDL_GL_MakeCurrent(window_.handle(), nullptr);
+    SDL_GL_MakeCurrent(sdlWindow(window_), nullptr);
     SDL_GL_DeleteContext(context_);
 }
 
@@ -30,7 +37,7 @@ bool GLContext::setSwapInterval(int interval) {
 }
 
 void GLContext::swapBuffers() {
-    SDL_GL_SwapWindow(window_.handle());
+    SDL_GL_SwapWindow(sdlWindow(window_));
 }
 
 } // namespace trovane::platform

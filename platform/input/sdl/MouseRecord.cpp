@@ -1,4 +1,4 @@
-#include "platform/input/MouseRecord.h"
+#include "platform/input/sdl/MouseRecord.h"
 
 #include <algorithm>
 #include <cstdint>

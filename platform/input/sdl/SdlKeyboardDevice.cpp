@@ -1,6 +1,6 @@
-#include "platform/input/SdlKeyboardDevice.h"
+#include "platform/input/sdl/SdlKeyboardDevice.h"
 
-#include "platform/input/ScancodeMap.h"
+#include "platform/input/sdl/ScancodeMap.h"
 
 #include <SDL.h>
 

@@ -1,7 +1,7 @@
-#include "platform/input/SdlInputSystem.h"
+#include "platform/input/sdl/SdlInputSystem.h"
 
-#include "platform/input/SdlKeyboardDevice.h"
-#include "platform/input/SdlMouseDevice.h"
+#include "platform/input/sdl/SdlKeyboardDevice.h"
+#include "platform/input/sdl/SdlMouseDevice.h"
 
 #include <new>
 #include <utility>

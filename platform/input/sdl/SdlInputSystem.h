@@ -3,7 +3,7 @@
 
 #include "platform/input/FailurePlan.h"
 #include "platform/input/InputSystem.h"
-#include "platform/input/SdlVideoReference.h"
+#include "platform/input/sdl/SdlVideoReference.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 // of this module. Main thread only.
 #pragma once
 
-#include "platform/input/MotionShare.h"
+#include "platform/input/sdl/MotionShare.h"
 
 namespace trovane::platform::input {
 

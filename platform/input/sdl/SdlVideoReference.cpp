@@ -1,4 +1,4 @@
-#include "platform/input/SdlVideoReference.h"
+#include "platform/input/sdl/SdlVideoReference.h"
 
 #include <SDL.h>
 

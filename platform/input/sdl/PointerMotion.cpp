@@ -1,7 +1,7 @@
-#include "platform/input/PointerMotion.h"
+#include "platform/input/sdl/PointerMotion.h"
 
-#include "platform/input/PointerPolicy.h"
-#include "platform/input/SdlVideoReference.h"
+#include "platform/input/sdl/PointerPolicy.h"
+#include "platform/input/sdl/SdlVideoReference.h"
 
 #include <SDL.h>
 

@@ -1,6 +1,6 @@
 #include "platform/window/Window.h"
 
-#include "platform/input/PointerPolicy.h"
+#include "platform/input/sdl/PointerPolicy.h"
 
 #include <SDL.h>
 
@@ -10,6 +10,10 @@ namespace trovane::platform {
 namespace {
 
 constexpr unsigned kFadeStepMilliseconds = 20;
+
+SDL_Window* sdlWindow(void* handle) {
+    return static_cast<SDL_Window*>(handle);
+}
 
 void askPixelFormat(const WindowOptions& options, int depthBits) {
     int channel = options.colorBits >= 24 ? 8 : 5;
@@ -54,85 +58,85 @@ std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string
 }
 
 Window::~Window() {
-    SDL_DestroyWindow(window_);
+    SDL_DestroyWindow(sdlWindow(window_));
 }
 
 void Window::setTitle(const char* text) {
-    SDL_SetWindowTitle(window_, text);
+    SDL_SetWindowTitle(sdlWindow(window_), text);
 }
 
 bool Window::visible() const {
-    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN) != 0;
+    return (SDL_GetWindowFlags(sdlWindow(window_)) & SDL_WINDOW_SHOWN) != 0;
 }
 
 void Window::fade(float from, float to, unsigned milliseconds) {
     unsigned steps = milliseconds / kFadeStepMilliseconds;
     for (unsigned i = 1; i <= steps; ++i) {
         float t = static_cast<float>(i) / static_cast<float>(steps);
-        SDL_SetWindowOpacity(window_, from + (to - from) * t);
+        SDL_SetWindowOpacity(sdlWindow(window_), from + (to - from) * t);
         SDL_Delay(kFadeStepMilliseconds);
     }
-    SDL_SetWindowOpacity(window_, to);
+    SDL_SetWindowOpacity(sdlWindow(window_), to);
 }
 
 void Window::show(unsigned fadeMilliseconds) {
     if (!visible()) {
-        bool fades = fadeMilliseconds > 0 && SDL_SetWindowOpacity(window_, 0.0f) == 0;
-        SDL_ShowWindow(window_);
+        bool fades = fadeMilliseconds > 0 && SDL_SetWindowOpacity(sdlWindow(window_), 0.0f) == 0;
+        SDL_ShowWindow(sdlWindow(window_));
         if (fades) {
             fade(0.0f, 1.0f, fadeMilliseconds);
         }
     }
-    SDL_RaiseWindow(window_);
-    SDL_SetWindowInputFocus(window_);
+    SDL_RaiseWindow(sdlWindow(window_));
+    SDL_SetWindowInputFocus(sdlWindow(window_));
 }
 
 void Window::hide(unsigned fadeMilliseconds) {
     if (!visible()) {
         return;
     }
-    if (fadeMilliseconds > 0 && SDL_SetWindowOpacity(window_, 1.0f) == 0) {
+    if (fadeMilliseconds > 0 && SDL_SetWindowOpacity(sdlWindow(window_), 1.0f) == 0) {
         fade(1.0f, 0.0f, fadeMilliseconds);
     }
-    SDL_HideWindow(window_);
-    SDL_SetWindowOpacity(window_, 1.0f);
+    SDL_HideWindow(sdlWindow(window_));
+    SDL_SetWindowOpacity(sdlWindow(window_), 1.0f);
 }
 
 void Window::makeFramed(const Rect& r) {
-    SDL_SetWindowBordered(window_, SDL_TRUE);
-    SDL_RestoreWindow(window_);
-    SDL_SetWindowSize(window_, std::max(r.width, 1), std::max(r.height, 1));
-    SDL_SetWindowPosition(window_, r.x, r.y);
-    SDL_ShowWindow(window_);
+    SDL_SetWindowBordered(sdlWindow(window_), SDL_TRUE);
+    SDL_RestoreWindow(sdlWindow(window_));
+    SDL_SetWindowSize(sdlWindow(window_), std::max(r.width, 1), std::max(r.height, 1));
+    SDL_SetWindowPosition(sdlWindow(window_), r.x, r.y);
+    SDL_ShowWindow(sdlWindow(window_));
 }
 
 void Window::makeBorderlessDesktop(const Rect& desktop) {
-    SDL_SetWindowBordered(window_, SDL_FALSE);
-    SDL_SetWindowPosition(window_, desktop.x, desktop.y);
-    SDL_SetWindowSize(window_, desktop.width, desktop.height);
+    SDL_SetWindowBordered(sdlWindow(window_), SDL_FALSE);
+    SDL_SetWindowPosition(sdlWindow(window_), desktop.x, desktop.y);
+    SDL_SetWindowSize(sdlWindow(window_), desktop.width, desktop.height);
 }
 
 void Window::setPointerFree(bool free) {
-    SDL_SetWindowData(window_, input::kPointerFreeData, free ? this : nullptr);
+    SDL_SetWindowData(sdlWindow(window_), input::kPointerFreeData, free ? this : nullptr);
     if (free) {
         SDL_SetRelativeMouseMode(SDL_FALSE);
     }
 }
 
 void Window::restore() {
-    SDL_RestoreWindow(window_);
+    SDL_RestoreWindow(sdlWindow(window_));
 }
 void Window::maximize() {
-    SDL_MaximizeWindow(window_);
+    SDL_MaximizeWindow(sdlWindow(window_));
 }
 void Window::minimize() {
-    SDL_MinimizeWindow(window_);
+    SDL_MinimizeWindow(sdlWindow(window_));
 }
 
 Rect Window::clientRect() const {
     Rect r;
-    SDL_GetWindowPosition(window_, &r.x, &r.y);
-    SDL_GetWindowSize(window_, &r.width, &r.height);
+    SDL_GetWindowPosition(sdlWindow(window_), &r.x, &r.y);
+    SDL_GetWindowSize(sdlWindow(window_), &r.width, &r.height);
     return r;
 }
 

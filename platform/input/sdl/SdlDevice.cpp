@@ -1,4 +1,4 @@
-#include "platform/input/SdlDevice.h"
+#include "platform/input/sdl/SdlDevice.h"
 
 #include <utility>
 

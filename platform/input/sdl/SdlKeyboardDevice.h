@@ -1,7 +1,7 @@
 // The system keyboard over SDL: the key state as a 256-byte key table.
 #pragma once
 
-#include "platform/input/SdlDevice.h"
+#include "platform/input/sdl/SdlDevice.h"
 
 namespace trovane::platform::input {
 

@@ -1,8 +1,8 @@
-#include "platform/input/SdlMouseDevice.h"
+#include "platform/input/sdl/SdlMouseDevice.h"
 
-#include "platform/input/MouseRecord.h"
-#include "platform/input/PointerMotion.h"
-#include "platform/input/WheelWatch.h"
+#include "platform/input/sdl/MouseRecord.h"
+#include "platform/input/sdl/PointerMotion.h"
+#include "platform/input/sdl/WheelWatch.h"
 
 #include <SDL.h>
 

@@ -3,8 +3,8 @@
 // PointerMotion.h and WheelWatch.h).
 #pragma once
 
-#include "platform/input/MotionShare.h"
-#include "platform/input/SdlDevice.h"
+#include "platform/input/sdl/MotionShare.h"
+#include "platform/input/sdl/SdlDevice.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "platform/input/OemKeyScan.h"
 
-#include "platform/input/ScancodeMap.h"
+#include "platform/input/sdl/ScancodeMap.h"
 
 #include <SDL.h>
 

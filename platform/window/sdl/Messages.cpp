@@ -1,6 +1,6 @@
 #include "platform/window/Messages.h"
 
-#include "platform/window/MessageTypes.h"
+#include "platform/window/sdl/MessageTypes.h"
 
 #include <SDL.h>
 
