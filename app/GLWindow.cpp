@@ -204,7 +204,7 @@ void GLWindow::takeScreenshot() {
         std::fprintf(stderr, "screenshot not saved: %s\n", error.c_str());
         return;
     }
-    std::printf("screenshot saved: %s\n", file.c_str());
+    std::printf("screenshot saved: %s\n", file.string().c_str());
     std::fflush(stdout);
     screenshotNotice_ = "Saved " + file.string();
     screenshotNoticeEnd_ = platform::tickCount() + kScreenshotNoticeMilliseconds;

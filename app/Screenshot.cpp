@@ -15,8 +15,11 @@ std::string screenshotFileName(std::chrono::system_clock::time_point when) {
     const auto milliseconds =
         std::chrono::duration_cast<std::chrono::milliseconds>(when.time_since_epoch()).count() %
         1000;
+    // Only the main thread names screenshots, so the shared result is safe.
     std::tm local{};
-    localtime_r(&seconds, &local);
+    if (const std::tm* converted = std::localtime(&seconds)) {
+        local = *converted;
+    }
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     char name[64];

@@ -7,7 +7,8 @@
 namespace trovane::platform {
 
 struct FontRequest {
-    // Asked for by name so that the same glyphs are drawn on every machine
+    // Windows draws its stock system font and ignores these. Elsewhere asked
+    // for by name so that the same glyphs are drawn on every machine
     // that has the family; the closest installed font stands in otherwise.
     const char* family = "DejaVu Sans Mono";
     int pixelHeight = 14;

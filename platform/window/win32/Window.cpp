@@ -1,0 +1,180 @@
+#include "platform/window/Window.h"
+
+#include "platform/window/win32/WindowClass.h"
+
+#include <algorithm>
+
+namespace trovane::platform {
+namespace {
+
+constexpr DWORD kFramedStyle = WS_OVERLAPPEDWINDOW;
+constexpr DWORD kFramedExStyle = WS_EX_APPWINDOW;
+constexpr DWORD kFullScreenStyle = WS_POPUP | WS_MAXIMIZE;
+constexpr DWORD kFullScreenExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+constexpr DWORD kChildClipping = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+HWND handleOf(void* window) {
+    return static_cast<HWND>(window);
+}
+
+// The outer size of a window whose client area is width by height.
+SIZE outerSize(int width, int height, DWORD style, DWORD exStyle) {
+    RECT r{0, 0, std::max(width, 1), std::max(height, 1)};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+PIXELFORMATDESCRIPTOR pixelFormat(const WindowOptions& options) {
+    PIXELFORMATDESCRIPTOR format{};
+    format.nSize = sizeof format;
+    format.nVersion = 1;
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
+    if (options.doubleBuffered) {
+        format.dwFlags |= PFD_DOUBLEBUFFER;
+    }
+    format.iPixelType = PFD_TYPE_RGBA;
+    format.cColorBits = static_cast<BYTE>(options.colorBits);
+    format.cDepthBits = static_cast<BYTE>(options.depthBits);
+    format.iLayerType = PFD_MAIN_PLANE;
+    return format;
+}
+
+// Chooses and sets the closest format; the depth it really has, or 0 when
+// the device context offers none.
+int setPixelFormat(HDC deviceContext, const WindowOptions& options) {
+    const PIXELFORMATDESCRIPTOR wanted = pixelFormat(options);
+    const int format = ChoosePixelFormat(deviceContext, &wanted);
+    if (format == 0 || !SetPixelFormat(deviceContext, format, &wanted)) {
+        return 0;
+    }
+    PIXELFORMATDESCRIPTOR chosen{};
+    DescribePixelFormat(deviceContext, format, sizeof chosen, &chosen);
+    return chosen.cDepthBits;
+}
+
+HWND createWindow(const WindowOptions& options) {
+    const DWORD style = options.borderless ? kFullScreenStyle : kFramedStyle;
+    const DWORD exStyle = options.borderless ? kFullScreenExStyle : kFramedExStyle;
+    const Rect& r = options.client;
+    const SIZE size = outerSize(r.width, r.height, style, exStyle);
+    return CreateWindowExA(exStyle, options.title, options.title, style | kChildClipping, r.x, r.y,
+                           size.cx, size.cy, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+void setStyle(HWND window, DWORD style, DWORD exStyle) {
+    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
+    SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
+}
+
+} // namespace
+
+std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string& error) {
+    if (!win32::registerWindowClass(options.title, error)) {
+        return nullptr;
+    }
+    HWND window = createWindow(options);
+    if (window == nullptr) {
+        error = "cannot create the window: " + win32::lastErrorText();
+        win32::unregisterWindowClass();
+        return nullptr;
+    }
+    HDC deviceContext = GetDC(window);
+    const int depth = setPixelFormat(deviceContext, options);
+    if (depth == 0) {
+        error =
+            "cannot create an OpenGL window: no pixel format fits (" + win32::lastErrorText() + ")";
+        ReleaseDC(window, deviceContext);
+        DestroyWindow(window);
+        win32::unregisterWindowClass();
+        return nullptr;
+    }
+    win32::currentWindow() = win32::CurrentWindow{window, deviceContext};
+    return std::unique_ptr<Window>(new Window(window, depth));
+}
+
+Window::~Window() {
+    HWND window = handleOf(window_);
+    ReleaseDC(window, win32::currentWindow().deviceContext);
+    win32::currentWindow() = win32::CurrentWindow{};
+    DestroyWindow(window);
+    win32::unregisterWindowClass();
+}
+
+void Window::setTitle(const char* text) {
+    SetWindowTextA(handleOf(window_), text);
+}
+
+bool Window::visible() const {
+    return IsWindowVisible(handleOf(window_)) != FALSE;
+}
+
+void Window::fade(float from, float to, unsigned milliseconds) {
+    // The system blends on its own; only the direction matters here.
+    HWND window = handleOf(window_);
+    const DWORD flags = to > from ? AW_ACTIVATE | AW_BLEND : AW_HIDE | AW_BLEND;
+    if (!AnimateWindow(window, milliseconds, flags)) {
+        ShowWindow(window, to > from ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void Window::show(unsigned fadeMilliseconds) {
+    HWND window = handleOf(window_);
+    if (!visible()) {
+        fade(0.0f, 1.0f, fadeMilliseconds);
+    }
+    SetForegroundWindow(window);
+    SetFocus(window);
+}
+
+void Window::hide(unsigned fadeMilliseconds) {
+    if (visible()) {
+        fade(1.0f, 0.0f, fadeMilliseconds);
+    }
+}
+
+void Window::makeFramed(const Rect& r) {
+    HWND window = handleOf(window_);
+    setStyle(window, kFramedStyle | kChildClipping, kFramedExStyle);
+    ShowWindow(window, SW_RESTORE);
+    UpdateWindow(window);
+    const SIZE size = outerSize(r.width, r.height, kFramedStyle, kFramedExStyle);
+    SetWindowPos(window, HWND_TOP, r.x, r.y, size.cx, size.cy, SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+}
+
+void Window::makeBorderlessDesktop(const Rect& desktop) {
+    HWND window = handleOf(window_);
+    setStyle(window, WS_POPUP | kChildClipping, kFullScreenExStyle);
+    // The new style takes effect with a move; maximising then covers the
+    // screen without changing the display mode.
+    SetWindowPos(window, HWND_TOP, desktop.x, desktop.y, desktop.width, desktop.height,
+                 SWP_FRAMECHANGED);
+    ShowWindow(window, SW_MAXIMIZE);
+    UpdateWindow(window);
+}
+
+void Window::setPointerFree(bool free) {
+    // The mice read the device at its default, shared level and never take
+    // the pointer, so there is nothing to give back.
+    (void)free;
+}
+
+void Window::restore() {
+    ShowWindow(handleOf(window_), SW_RESTORE);
+}
+void Window::maximize() {
+    ShowWindow(handleOf(window_), SW_MAXIMIZE);
+}
+void Window::minimize() {
+    ShowWindow(handleOf(window_), SW_MINIMIZE);
+}
+
+Rect Window::clientRect() const {
+    HWND window = handleOf(window_);
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return Rect{origin.x, origin.y, client.right - client.left, client.bottom - client.top};
+}
+
+} // namespace trovane::platform

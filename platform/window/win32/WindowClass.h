@@ -1,0 +1,45 @@
+// Inside the Win32 window layer: the one window of the program, its class and
+// the messages its window procedure has turned into our own.
+#pragma once
+
+#include "platform/window/Messages.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace trovane::platform::win32 {
+
+// Our requests, posted to the window (or to the thread before there is one)
+// so they wait behind the messages already queued.
+enum : UINT { kPostedQuit = WM_APP + 1, kPostedClose, kPostedPaint };
+
+// Registers the class of that name with our window procedure; the name is
+// also the class that unregisterWindowClass removes.
+bool registerWindowClass(const char* name, std::string& error);
+void unregisterWindowClass();
+
+// The one window and its own device context (the class has CS_OWNDC, so the
+// context stays the window's for its whole life); null when none is open.
+struct CurrentWindow {
+    HWND window = nullptr;
+    HDC deviceContext = nullptr;
+};
+CurrentWindow& currentWindow();
+
+// The thread whose queue takes the program's messages.
+void setMessageThread(DWORD thread);
+DWORD messageThread();
+
+// Messages the window procedure produced, taken in order by peekMessage.
+void queueMessage(const Message& message);
+bool takeQueuedMessage(Message& message);
+bool messageQueued();
+
+// Our own message for a posted request, or false for any other message.
+bool fromPosted(UINT id, WPARAM value, Message& message);
+
+// One line for the calling thread's last error.
+std::string lastErrorText();
+
+} // namespace trovane::platform::win32
