@@ -2,7 +2,8 @@
 # Sets up, builds and runs every test.
 #   tools/test.sh          all tests of the release build (unit and end-to-end)
 #   tools/test.sh asan     unit tests under AddressSanitizer + UndefinedBehaviorSanitizer
-#   tools/test.sh windows  cross-builds for Windows and runs its unit tests under Wine
+#   tools/test.sh windows  cross-builds for Windows, runs its unit tests under Wine, then
+#                          drives Trovane.exe under Wine beside the Linux build's program
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 preset="${1:-default}"
@@ -11,6 +12,10 @@ cd "$here"
 status=0
 ctest --preset "$preset" -j2 || status=$?
 if [ "$preset" = windows ]; then
+  # Trovane.exe under Wine, its pictures compared with the Linux build's:
+  # one at a time, since they share the build's Wine prefix.
+  "$here/tools/setup.sh" default windows_e2e_tests
+  ctest --preset windows-e2e || status=$?
   # Wine's server for the build's prefix stays a few seconds after its last program.
   WINEPREFIX="$here/build-windows/wineprefix" wineserver -k 2>/dev/null || true
 fi

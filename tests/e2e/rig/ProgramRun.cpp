@@ -30,12 +30,12 @@ bool leftOut(const ProgramSetup& setup, const fs::path& module) {
 }
 
 void prepare(const TempDir& dir, const ProgramSetup& setup) {
-    fs::path bin = TROVANE_BINARY_DIR;
+    const fs::path bin = setup.binaryDir.value_or(fs::path(TROVANE_BINARY_DIR));
     // A copy, not a link: the program looks for its modules beside the file
     // it was started from, so only the links made here are found.
     fs::copy_file(bin / setup.executable, dir / setup.executable);
     for (const auto& entry : fs::directory_iterator(bin)) {
-        if (entry.path().extension() == ".so" && !leftOut(setup, entry.path())) {
+        if (entry.path().extension() == setup.moduleExtension && !leftOut(setup, entry.path())) {
             fs::create_symlink(entry.path(), dir / entry.path().filename().string());
         }
     }
@@ -77,7 +77,8 @@ ProgramRun::ProgramRun(const std::string& display, const ProgramSetup& setup)
     : dir_("trovane-run") {
     prepare(dir_, setup);
     LaunchOptions options;
-    options.argv = {(dir_ / setup.executable).string()};
+    options.argv = setup.launcher;
+    options.argv.push_back((dir_ / setup.executable).string());
     options.argv.insert(options.argv.end(), setup.arguments.begin(), setup.arguments.end());
     options.workingDirectory = dir_.path();
     options.environment = setup.environment;

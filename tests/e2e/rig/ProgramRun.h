@@ -7,6 +7,7 @@
 #include "Rig.h"
 #include "XDisplay.h"
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -41,6 +42,11 @@ struct ProgramSetup {
     std::vector<std::string> arguments;            // e.g. "-demo"
     std::map<std::string, std::string> environment;
     std::vector<std::string> unsetEnvironment; // e.g. "SDL_VIDEODRIVER"
+    // Another build's program: the folder its executable and modules come
+    // from, their modules' extension, and what runs it (e.g. Wine).
+    std::optional<std::filesystem::path> binaryDir;
+    std::string moduleExtension = ".so";
+    std::vector<std::string> launcher;
 };
 
 class ProgramRun {

@@ -1,0 +1,230 @@
+// The Windows build's Trovane.exe under Wine on a virtual X server, driven
+// like the Linux program and compared with it picture for picture.
+#include "Stage.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#if !defined(TROVANE_WINDOWS_BINARY_DIR) || !defined(TROVANE_WINE_RUN)
+#error "the Windows tests need TROVANE_WINDOWS_BINARY_DIR and TROVANE_WINE_RUN"
+#endif
+
+namespace e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kWindowsBin = TROVANE_WINDOWS_BINARY_DIR;
+const fs::path kPrefix = kWindowsBin.parent_path() / "wineprefix";
+const std::regex kRunningCaption(R"(Trovane \([1-9][0-9]* fps\))");
+const std::regex kPausedCaption(R"(Trovane \(0 fps\))");
+// The overlay's text sits in the bottom rows of the window; its glyphs come
+// from another font on each system.
+constexpr int kOverlayRows = 40;
+
+// Ends what Wine keeps running for the prefix (its server and desktop
+// process hold on to the display of the finished test).
+class WineSession {
+public:
+    ~WineSession() {
+        runProcess({"env", "WINEPREFIX=" + kPrefix.string(), "wineserver", "-k"},
+                   Milliseconds(15000));
+        runProcess({"env", "WINEPREFIX=" + kPrefix.string(), "wineserver", "-w"},
+                   Milliseconds(15000));
+    }
+};
+
+// Inside the first room on the path of the first station, looking at the
+// start room: walls, doors and texture all in view.
+ProgramSetup besideTheStartRoom() {
+    ProgramSetup setup;
+    setup.settings->startX = "7.5";
+    setup.settings->startY = "5.5";
+    setup.settings->startZ = "3.5";
+    return setup;
+}
+
+ProgramSetup onWine(ProgramSetup setup = besideTheStartRoom()) {
+    setup.executable = "Trovane.exe";
+    setup.binaryDir = kWindowsBin;
+    setup.moduleExtension = ".dll";
+    setup.launcher = {TROVANE_WINE_RUN, kPrefix.string()};
+    return setup;
+}
+
+bool drawsFrames(Stage& stage) {
+    return stage.window() &&
+           stage.x().waitForName(*stage.window(), kRunningCaption, Milliseconds(60000));
+}
+
+// The window's client area, without the overlay's rows, as a picture of its own.
+struct View {
+    Image screen;
+    WindowGeometry area;
+};
+
+std::optional<View> viewOf(Stage& stage, const std::string& name) {
+    std::optional<WindowGeometry> area = stage.x().geometry(*stage.window());
+    std::optional<Image> screen = stage.screenshot(name);
+    if (!area || !screen) {
+        return std::nullopt;
+    }
+    area->height -= kOverlayRows;
+    return View{*screen, *area};
+}
+
+// Pixels of a that differ from the same place of b, and the largest
+// difference of one channel.
+struct Comparison {
+    int compared = 0;
+    int differing = 0;
+    int largest = 0;
+};
+
+// Only what both screens show: the windows stand at other places and may
+// reach past the screen's edge.
+int visible(int extent, int at, int screen) {
+    return std::max(0, std::min(extent, screen - at));
+}
+
+Comparison compare(const View& a, const View& b) {
+    Comparison result;
+    const int width = std::min(visible(a.area.width, a.area.x, a.screen.width()),
+                               visible(b.area.width, b.area.x, b.screen.width()));
+    const int height = std::min(visible(a.area.height, a.area.y, a.screen.height()),
+                                visible(b.area.height, b.area.y, b.screen.height()));
+    result.compared = width * height;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb p = a.screen.at(a.area.x + x, a.area.y + y);
+            const Rgb q = b.screen.at(b.area.x + x, b.area.y + y);
+            const int d = std::max({std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)});
+            result.differing += d > 0 ? 1 : 0;
+            result.largest = std::max(result.largest, d);
+        }
+    }
+    return result;
+}
+
+int changedPixels(Stage& stage, const View& before, const std::string& name) {
+    std::optional<View> after = viewOf(stage, name);
+    return after ? compare(before, *after).differing : -1;
+}
+
+class WineProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!fs::exists(kWindowsBin / "Trovane.exe")) {
+            GTEST_SKIP() << "no Windows build at " << kWindowsBin << " (tools/test.sh windows)";
+        }
+    }
+
+private:
+    WineSession wine_;
+};
+
+TEST_F(WineProgram, StartViewIsTheLinuxBuildsPixelForPixel) {
+    std::optional<View> linux;
+    {
+        Stage stage(besideTheStartRoom());
+        ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
+        linux = viewOf(stage, "start-linux.png");
+    }
+    Stage stage(onWine());
+    ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
+    std::optional<View> windows = viewOf(stage, "start-windows.png");
+    ASSERT_TRUE(linux && windows);
+    ASSERT_EQ(windows->area.width, linux->area.width);
+    ASSERT_EQ(windows->area.height, linux->area.height);
+    const Comparison c = compare(*linux, *windows);
+    EXPECT_GT(c.compared, 400000) << "too little of the windows on screen";
+    EXPECT_EQ(c.differing, 0) << "largest channel difference " << c.largest;
+}
+
+TEST_F(WineProgram, ArrowsButtonsAndWindowKeysWorkAsOnLinux) {
+    Stage stage(onWine());
+    ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
+    const std::string& window = *stage.window();
+    std::optional<View> start = viewOf(stage, "keys-start.png");
+    ASSERT_TRUE(start);
+
+    stage.x().holdKey("Up", Milliseconds(400));
+    std::optional<View> moved = viewOf(stage, "keys-moved.png");
+    ASSERT_TRUE(moved);
+    EXPECT_GT(compare(*start, *moved).differing, 1000) << "the arrow key moved nothing";
+
+    stage.x().holdButton(3);
+    sleepFor(Milliseconds(300));
+    EXPECT_GT(changedPixels(stage, *moved, "keys-bomb.png"), 100) << "no bomb in view";
+
+    std::optional<View> beforeRegeneration = viewOf(stage, "keys-before-regeneration.png");
+    ASSERT_TRUE(beforeRegeneration);
+    stage.x().holdButton(2);
+    sleepFor(Milliseconds(500));
+    EXPECT_GT(changedPixels(stage, *beforeRegeneration, "keys-regenerated.png"), 1000)
+        << "the middle button regenerated nothing";
+
+    stage.x().holdKey("space");
+    EXPECT_TRUE(stage.x().waitForName(window, kPausedCaption, Milliseconds(30000)))
+        << stage.x().windowName(window);
+    stage.x().holdKey("Escape");
+    EXPECT_EQ(stage.waitExit(), std::optional<int>(0)) << stage.program().err();
+}
+
+// --- drills: the Linux program's lines, then an orderly end or run ---------
+
+bool hasLine(const std::string& text, const std::regex& line) {
+    std::istringstream in(text);
+    std::string each;
+    while (std::getline(in, each)) {
+        if (!each.empty() && each.back() == '\r') {
+            each.pop_back();
+        }
+        if (std::regex_match(each, line)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(WineProgram, MissingSettingsParserEndsWithOneLineAndCodeOne) {
+    ProgramSetup setup = onWine();
+    setup.leaveOut = {"Lexmoor"};
+    XvfbServer xvfb;
+    ProgramRun run(xvfb.display(), setup);
+    const std::optional<int> status = run.process().waitExit(Milliseconds(60000));
+    ASSERT_TRUE(status) << "still running: " << run.err();
+    EXPECT_EQ(*status, 1) << run.err();
+    EXPECT_TRUE(hasLine(run.err(), std::regex(R"(.*Lexmoor\.dll: .+)"))) << run.err();
+}
+
+TEST_F(WineProgram, MissingInputLibraryOrTextureWarnsAndRunsOn) {
+    for (bool textureMissing : {false, true}) {
+        ProgramSetup setup = onWine();
+        if (textureMissing) {
+            setup.texture = false;
+        } else {
+            setup.leaveOut = {"Tactrel"};
+        }
+        Stage stage(setup);
+        ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
+        const std::regex line =
+            textureMissing
+                ? std::regex(
+                      R"(warning: textures/morvex\.jpg: cannot be opened; the walls stay untextured)")
+                : std::regex(
+                      R"(warning: input library Tactrel\.dll: .+; running without keyboard and mouse)");
+        EXPECT_TRUE(hasLine(stage.program().err(), line)) << stage.program().err();
+        stage.x().holdKey("Escape");
+        EXPECT_EQ(stage.waitExit(), std::optional<int>(0)) << stage.program().err();
+    }
+}
+
+} // namespace
+} // namespace e2e
