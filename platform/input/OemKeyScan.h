@@ -12,7 +12,8 @@ namespace trovane::platform::input {
 // change of layout while the program runs is followed. A character that no
 // key of the layout types unshifted (a capital letter counts as its small
 // one, with shift), and every character while there is no keymap (the video
-// subsystem is not running), gets usKeyScan's answer.
+// subsystem is not running), gets usKeyScan's answer. On Windows the
+// system's own OemKeyScan answers, kNoKey for a character no key types.
 std::uint32_t oemKeyScan(std::uint16_t character);
 
 } // namespace trovane::platform::input

@@ -3,13 +3,33 @@
 #include <cstdlib>
 
 namespace trovane::test {
+namespace {
+
+void setVariable(const std::string& name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name.c_str(), value.c_str());
+#else
+    setenv(name.c_str(), value.c_str(), 1);
+#endif
+}
+
+void unsetVariable(const std::string& name) {
+#ifdef _WIN32
+    // An empty value removes the variable there.
+    _putenv_s(name.c_str(), "");
+#else
+    unsetenv(name.c_str());
+#endif
+}
+
+} // namespace
 
 ScopedEnvironment::~ScopedEnvironment() {
     for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
         if (it->second) {
-            setenv(it->first.c_str(), it->second->c_str(), 1);
+            setVariable(it->first, *it->second);
         } else {
-            unsetenv(it->first.c_str());
+            unsetVariable(it->first);
         }
     }
 }
@@ -21,12 +41,12 @@ void ScopedEnvironment::remember(const std::string& name) {
 
 void ScopedEnvironment::set(const std::string& name, const std::string& value) {
     remember(name);
-    setenv(name.c_str(), value.c_str(), 1);
+    setVariable(name, value);
 }
 
 void ScopedEnvironment::unset(const std::string& name) {
     remember(name);
-    unsetenv(name.c_str());
+    unsetVariable(name);
 }
 
 } // namespace trovane::test

@@ -1,0 +1,33 @@
+// One DirectInput 8 device (the system mouse or keyboard) behind the input
+// device interface.
+#pragma once
+
+#include "platform/input/FailurePlan.h"
+#include "platform/input/InputDevice.h"
+#include "platform/input/win32/ComPointer.h"
+#include "platform/input/win32/DirectInput.h"
+
+namespace trovane::platform::input {
+
+class DirectInputDevice final : public InputDevice {
+public:
+    DirectInputDevice(DeviceKind kind, ComPointer<IDirectInputDevice8A> device, FailurePlan plan);
+    ~DirectInputDevice() override;
+    DirectInputDevice(const DirectInputDevice&) = delete;
+    DirectInputDevice& operator=(const DirectInputDevice&) = delete;
+
+    bool setDataFormat(DataFormat format) override;
+    bool acquire() override;
+    void unacquire() override;
+    bool getDeviceState(std::size_t size, void* data) override;
+
+private:
+    std::size_t stateSize() const;
+
+    DeviceKind kind_;
+    ComPointer<IDirectInputDevice8A> device_;
+    FailurePlan plan_;
+    bool formatSet_ = false;
+};
+
+} // namespace trovane::platform::input

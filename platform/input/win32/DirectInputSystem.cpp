@@ -1,0 +1,41 @@
+#include "platform/input/win32/DirectInputSystem.h"
+
+#include "platform/input/win32/DirectInputDevice.h"
+
+#include <utility>
+
+namespace trovane::platform::input {
+
+DirectInputSystem::DirectInputSystem(ComPointer<IDirectInput8A> directInput, FailurePlan plan)
+    : directInput_(std::move(directInput)), plan_(plan) {}
+
+std::unique_ptr<InputDevice> DirectInputSystem::createDevice(DeviceKind kind) {
+    if (plan_.fails(Step::Device, kind)) {
+        return nullptr;
+    }
+    const GUID& instance = kind == DeviceKind::SystemMouse ? GUID_SysMouse : GUID_SysKeyboard;
+    IDirectInputDevice8A* device = nullptr;
+    if (FAILED(directInput_->CreateDevice(instance, &device, nullptr)) || device == nullptr) {
+        return nullptr;
+    }
+    // No cooperative level is set: each device keeps DirectInput's default.
+    return std::make_unique<DirectInputDevice>(kind, ComPointer<IDirectInputDevice8A>(device),
+                                               plan_);
+}
+
+std::unique_ptr<InputSystem> createInputSystem(ModuleHandle program) {
+    const FailurePlan plan = FailurePlan::fromEnvironment();
+    if (program == nullptr || plan.failsCreate()) {
+        return nullptr;
+    }
+    void* directInput = nullptr;
+    if (FAILED(DirectInput8Create(static_cast<HINSTANCE>(program), DIRECTINPUT_VERSION,
+                                  IID_IDirectInput8A, &directInput, nullptr)) ||
+        directInput == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<DirectInputSystem>(
+        ComPointer<IDirectInput8A>(static_cast<IDirectInput8A*>(directInput)), plan);
+}
+
+} // namespace trovane::platform::input
