@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -47,6 +48,8 @@ struct ProgramSetup {
     std::optional<std::filesystem::path> binaryDir;
     std::string moduleExtension = ".so";
     std::vector<std::string> launcher;
+    // Where the pointer is put on the screen before the program starts.
+    std::optional<std::pair<int, int>> pointerAt;
 };
 
 class ProgramRun {
