@@ -3,6 +3,8 @@
 #include "JpegDecoder.h"
 
 #include "DecodeLimits.h"
+#include "platform/image/wic/ComRef.h"
+#include "platform/image/wic/ComScope.h"
 
 #include <windows.h>
 
@@ -13,45 +15,8 @@ namespace vistrane {
 
 namespace {
 
-// Holds one COM interface and releases it.
-template <class Interface>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() {
-        if (pointer != nullptr) {
-            pointer->Release();
-        }
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-
-    Interface** out() { return &pointer; }
-    Interface* get() const { return pointer; }
-    Interface* operator->() const { return pointer; }
-
-private:
-    Interface* pointer = nullptr;
-};
-
-// COM on this thread for as long as a decode runs. A thread the host already
-// set up in the other apartment model still serves: WIC works in both.
-class ComScope {
-public:
-    ComScope() : result(::CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result)) {
-            ::CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-    bool usable() const { return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE; }
-
-private:
-    HRESULT result;
-};
+using trovane::platform::ComRef;
+using trovane::platform::ComScope;
 
 bool openFrame(IWICImagingFactory* factory, const std::uint8_t* data, std::size_t size,
                ComRef<IWICStream>& stream, ComRef<IWICBitmapDecoder>& decoder,

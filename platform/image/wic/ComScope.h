@@ -1,0 +1,30 @@
+// COM on the calling thread for as long as the object lives, for the Windows
+// Imaging Component. A thread the host already set up in the other apartment
+// model still serves: WIC works in both.
+#pragma once
+
+#include <windows.h>
+
+#include <objbase.h>
+
+namespace trovane::platform {
+
+class ComScope {
+public:
+    ComScope() : result(::CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(result)) {
+            ::CoUninitialize();
+        }
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+    bool usable() const { return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE; }
+    HRESULT status() const { return result; }
+
+private:
+    HRESULT result;
+};
+
+} // namespace trovane::platform
