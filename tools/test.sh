@@ -3,7 +3,8 @@
 #   tools/test.sh          all tests of the release build (unit and end-to-end)
 #   tools/test.sh asan     unit tests under AddressSanitizer + UndefinedBehaviorSanitizer
 #   tools/test.sh windows  cross-builds for Windows, runs its unit tests under Wine, then
-#                          drives Trovane.exe under Wine beside the Linux build's program
+#                          drives Trovane.exe under Wine beside the Linux build's program,
+#                          and packs and checks build-windows/Trovane-<version>-win64.zip
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 preset="${1:-default}"
@@ -18,5 +19,8 @@ if [ "$preset" = windows ]; then
   ctest --preset windows-e2e || status=$?
   # Wine's server for the build's prefix stays a few seconds after its last program.
   WINEPREFIX="$here/build-windows/wineprefix" wineserver -k 2>/dev/null || true
+  rm -f build-windows/Trovane-*-win64.zip
+  { (cd build-windows && cpack -G ZIP >/dev/null) && tools/check_windows_zip.py build-windows; } ||
+    status=1
 fi
 exit "$status"
