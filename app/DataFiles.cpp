@@ -23,6 +23,12 @@ std::string installed(const SearchPlaces& places, const char* file) {
     return path.lexically_normal().string();
 }
 
+// The executable's own folder: a program folder kept whole, as the Windows
+// zip unpacks, is found from any working directory.
+std::string besideExecutable(const SearchPlaces& places, const char* file) {
+    return places.executableDirectory.empty() ? std::string() : places.executableDirectory + file;
+}
+
 void addKnown(std::vector<std::string>& candidates, std::string path) {
     if (!path.empty()) {
         candidates.push_back(std::move(path));
@@ -53,12 +59,14 @@ std::vector<std::string> configFileCandidates(const SearchPlaces& places) {
         candidates.push_back(places.configHome + "/trovane/" + kConfigFile);
     }
     addKnown(candidates, installed(places, kConfigFile));
+    addKnown(candidates, besideExecutable(places, kConfigFile));
     return candidates;
 }
 
 std::vector<std::string> textureFileCandidates(const SearchPlaces& places) {
     std::vector<std::string> candidates{kStationTextureFile};
     addKnown(candidates, installed(places, kStationTextureFile));
+    addKnown(candidates, besideExecutable(places, kStationTextureFile));
     return candidates;
 }
 

@@ -1,5 +1,5 @@
 // Where settings and the texture are looked for: the working directory
-// first, the installed copy last.
+// first, the executable's own folder last.
 #include "app/DataFiles.h"
 
 #include <gtest/gtest.h>
@@ -18,22 +18,25 @@ TEST(ConfigHome, XdgWhenAbsoluteOtherwiseHomeConfig) {
     EXPECT_EQ(configHomeFrom(nullptr, ""), "");
 }
 
-TEST(ConfigFileCandidates, WorkingDirectoryThenUserThenInstalled) {
+TEST(ConfigFileCandidates, WorkingDirectoryThenUserThenInstalledThenBesideTheProgram) {
     EXPECT_EQ(configFileCandidates(kInstalled),
               (std::vector<std::string>{"config.ini", "/home/ada/.config/trovane/config.ini",
-                                        "/opt/trovane/share/trovane/config.ini"}));
+                                        "/opt/trovane/share/trovane/config.ini",
+                                        "/opt/trovane/bin/config.ini"}));
 }
 
 TEST(ConfigFileCandidates, UnknownPlacesAreLeftOut) {
     EXPECT_EQ(configFileCandidates({}), std::vector<std::string>{"config.ini"});
     EXPECT_EQ(configFileCandidates({"/usr/games/", ""}),
-              (std::vector<std::string>{"config.ini", "/usr/share/trovane/config.ini"}));
+              (std::vector<std::string>{"config.ini", "/usr/share/trovane/config.ini",
+                                        "/usr/games/config.ini"}));
 }
 
-TEST(TextureFileCandidates, WorkingDirectoryThenInstalled) {
+TEST(TextureFileCandidates, WorkingDirectoryThenInstalledThenBesideTheProgram) {
     EXPECT_EQ(textureFileCandidates(kInstalled),
               (std::vector<std::string>{"textures/morvex.jpg",
-                                        "/opt/trovane/share/trovane/textures/morvex.jpg"}));
+                                        "/opt/trovane/share/trovane/textures/morvex.jpg",
+                                        "/opt/trovane/bin/textures/morvex.jpg"}));
     EXPECT_EQ(textureFileCandidates({}), std::vector<std::string>{"textures/morvex.jpg"});
 }
 
