@@ -15,6 +15,13 @@ struct RgbPicture {
     std::vector<std::uint8_t> pixels;
 };
 
+// Has pixels, and exactly three bytes of them for each.
+inline bool isWellFormed(const RgbPicture& picture) {
+    return picture.width > 0 && picture.height > 0 &&
+           picture.pixels.size() == static_cast<std::size_t>(picture.width) *
+                                        static_cast<std::size_t>(picture.height) * 3;
+}
+
 // Writes picture to file, replacing it. False, with the reason in error, when
 // the picture is empty or malformed or the file cannot be written; a file
 // left half written is removed.

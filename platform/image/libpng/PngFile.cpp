@@ -56,9 +56,7 @@ bool encode(std::FILE* out, const RgbPicture& picture, WriteState& state) {
 } // namespace
 
 bool writePng(const std::filesystem::path& file, const RgbPicture& picture, std::string& error) {
-    if (picture.width <= 0 || picture.height <= 0 ||
-        picture.pixels.size() != static_cast<std::size_t>(picture.width) *
-                                     static_cast<std::size_t>(picture.height) * 3) {
+    if (!isWellFormed(picture)) {
         error = "the picture is empty or its size does not match its pixels";
         return false;
     }

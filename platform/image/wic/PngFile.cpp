@@ -146,9 +146,7 @@ bool writeFile(const std::filesystem::path& file, IStream* stream, std::string& 
 } // namespace
 
 bool writePng(const std::filesystem::path& file, const RgbPicture& picture, std::string& error) {
-    if (picture.width <= 0 || picture.height <= 0 ||
-        picture.pixels.size() != static_cast<std::size_t>(picture.width) *
-                                     static_cast<std::size_t>(picture.height) * 3) {
+    if (!isWellFormed(picture)) {
         error = "the picture is empty or its size does not match its pixels";
         return false;
     }

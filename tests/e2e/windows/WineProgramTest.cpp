@@ -1,5 +1,6 @@
 // The Windows build's Trovane.exe under Wine on a virtual X server, driven
 // like the Linux program and compared with it picture for picture.
+#include "../FrameViews.h"
 #include "Stage.h"
 
 #include <gtest/gtest.h>
@@ -40,17 +41,7 @@ public:
     }
 };
 
-// Inside the first room on the path of the first station, looking at the
-// start room: walls, doors and texture all in view.
-ProgramSetup besideTheStartRoom() {
-    ProgramSetup setup;
-    setup.settings->startX = "7.5";
-    setup.settings->startY = "5.5";
-    setup.settings->startZ = "3.5";
-    return setup;
-}
-
-ProgramSetup onWine(ProgramSetup setup = besideTheStartRoom()) {
+ProgramSetup onWine(ProgramSetup setup = frame::insideTheStation()) {
     setup.executable = "Trovane.exe";
     setup.binaryDir = kWindowsBin;
     setup.moduleExtension = ".dll";
@@ -132,7 +123,7 @@ private:
 TEST_F(WineProgram, StartViewIsTheLinuxBuildsPixelForPixel) {
     std::optional<View> linux;
     {
-        Stage stage(besideTheStartRoom());
+        Stage stage(frame::insideTheStation());
         ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
         linux = viewOf(stage, "start-linux.png");
     }
