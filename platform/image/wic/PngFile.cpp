@@ -2,7 +2,7 @@
 // into memory, and only a finished picture goes to the file.
 #include "platform/image/PngFile.h"
 
-#include "platform/image/wic/ComRef.h"
+#include "platform/com/ComRef.h"
 #include "platform/image/wic/ComScope.h"
 
 #include <windows.h>

@@ -32,7 +32,7 @@ DataFormat formatOf(DeviceKind kind) {
 
 } // namespace
 
-DirectInputDevice::DirectInputDevice(DeviceKind kind, ComPointer<IDirectInputDevice8A> device,
+DirectInputDevice::DirectInputDevice(DeviceKind kind, ComRef<IDirectInputDevice8A> device,
                                      FailurePlan plan)
     : kind_(kind), device_(std::move(device)), plan_(plan) {}
 

@@ -2,16 +2,16 @@
 // device interface.
 #pragma once
 
+#include "platform/com/ComRef.h"
 #include "platform/input/FailurePlan.h"
 #include "platform/input/InputDevice.h"
-#include "platform/input/win32/ComPointer.h"
 #include "platform/input/win32/DirectInput.h"
 
 namespace trovane::platform::input {
 
 class DirectInputDevice final : public InputDevice {
 public:
-    DirectInputDevice(DeviceKind kind, ComPointer<IDirectInputDevice8A> device, FailurePlan plan);
+    DirectInputDevice(DeviceKind kind, ComRef<IDirectInputDevice8A> device, FailurePlan plan);
     ~DirectInputDevice() override;
     DirectInputDevice(const DirectInputDevice&) = delete;
     DirectInputDevice& operator=(const DirectInputDevice&) = delete;
@@ -25,7 +25,7 @@ private:
     std::size_t stateSize() const;
 
     DeviceKind kind_;
-    ComPointer<IDirectInputDevice8A> device_;
+    ComRef<IDirectInputDevice8A> device_;
     FailurePlan plan_;
     bool formatSet_ = false;
 };

@@ -6,7 +6,7 @@
 
 namespace trovane::platform::input {
 
-DirectInputSystem::DirectInputSystem(ComPointer<IDirectInput8A> directInput, FailurePlan plan)
+DirectInputSystem::DirectInputSystem(ComRef<IDirectInput8A> directInput, FailurePlan plan)
     : directInput_(std::move(directInput)), plan_(plan) {}
 
 std::unique_ptr<InputDevice> DirectInputSystem::createDevice(DeviceKind kind) {
@@ -14,13 +14,13 @@ std::unique_ptr<InputDevice> DirectInputSystem::createDevice(DeviceKind kind) {
         return nullptr;
     }
     const GUID& instance = kind == DeviceKind::SystemMouse ? GUID_SysMouse : GUID_SysKeyboard;
-    IDirectInputDevice8A* device = nullptr;
-    if (FAILED(directInput_->CreateDevice(instance, &device, nullptr)) || device == nullptr) {
+    ComRef<IDirectInputDevice8A> device;
+    if (FAILED(directInput_->CreateDevice(instance, device.out(), nullptr)) ||
+        device.get() == nullptr) {
         return nullptr;
     }
     // No cooperative level is set: each device keeps DirectInput's default.
-    return std::make_unique<DirectInputDevice>(kind, ComPointer<IDirectInputDevice8A>(device),
-                                               plan_);
+    return std::make_unique<DirectInputDevice>(kind, std::move(device), plan_);
 }
 
 std::unique_ptr<InputSystem> createInputSystem(ModuleHandle program) {
@@ -28,14 +28,14 @@ std::unique_ptr<InputSystem> createInputSystem(ModuleHandle program) {
     if (program == nullptr || plan.failsCreate()) {
         return nullptr;
     }
-    void* directInput = nullptr;
+    ComRef<IDirectInput8A> directInput;
     if (FAILED(DirectInput8Create(static_cast<HINSTANCE>(program), DIRECTINPUT_VERSION,
-                                  IID_IDirectInput8A, &directInput, nullptr)) ||
-        directInput == nullptr) {
+                                  IID_IDirectInput8A, reinterpret_cast<void**>(directInput.out()),
+                                  nullptr)) ||
+        directInput.get() == nullptr) {
         return nullptr;
     }
-    return std::make_unique<DirectInputSystem>(
-        ComPointer<IDirectInput8A>(static_cast<IDirectInput8A*>(directInput)), plan);
+    return std::make_unique<DirectInputSystem>(std::move(directInput), plan);
 }
 
 } // namespace trovane::platform::input

@@ -3,7 +3,7 @@
 #include "JpegDecoder.h"
 
 #include "DecodeLimits.h"
-#include "platform/image/wic/ComRef.h"
+#include "platform/com/ComRef.h"
 #include "platform/image/wic/ComScope.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 // The PNG writer on Windows: its files read back through the system's own
 // decoder pixel for pixel, and what it cannot write leaves no file behind.
 #include "platform/image/PngFile.h"
-#include "platform/image/wic/ComRef.h"
+#include "platform/com/ComRef.h"
 #include "platform/image/wic/ComScope.h"
 #include "tests/support/TempDir.h"
 
