@@ -3,13 +3,12 @@
 #include "app/Screenshot.h"
 
 #include "platform/image/PngFile.h"
+#include "tests/support/BigEndian.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
 
@@ -27,19 +26,6 @@ TEST(ScreenshotName, StampsDateTimeAndMilliseconds) {
     EXPECT_NE(next, name);
 }
 
-std::string fileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::uint32_t bigEndianAt(const std::string& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    }
-    return value;
-}
-
 TEST(PngFile, WritesSignatureAndSizeAndRefusesWhatItCannotWrite) {
     test::TempDir folder;
     platform::RgbPicture picture;
@@ -49,12 +35,12 @@ TEST(PngFile, WritesSignatureAndSizeAndRefusesWhatItCannotWrite) {
     std::string error;
     const std::filesystem::path file = folder.path() / "a.png";
     ASSERT_TRUE(platform::writePng(file, picture, error)) << error;
-    const std::string bytes = fileBytes(file);
+    const std::string bytes = test::readFile(file);
     ASSERT_GT(bytes.size(), 33u);
     EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
     EXPECT_EQ(bytes.substr(12, 4), "IHDR");
-    EXPECT_EQ(bigEndianAt(bytes, 16), 3u);
-    EXPECT_EQ(bigEndianAt(bytes, 20), 2u);
+    EXPECT_EQ(test::bigEndianAt(bytes, 16), 3u);
+    EXPECT_EQ(test::bigEndianAt(bytes, 20), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 8, 4), "IEND");
 
     EXPECT_FALSE(platform::writePng(folder.path() / "missing" / "b.png", picture, error));

@@ -17,7 +17,6 @@
 #include <optional>
 #include <random>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -138,17 +137,6 @@ std::string libraryWithoutCreateInstance() {
 
 std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-}
-
-bool hasLineMatching(const std::string& text, const std::regex& line) {
-    std::istringstream in(text);
-    std::string each;
-    while (std::getline(in, each)) {
-        if (std::regex_match(each, line)) {
-            return true;
-        }
-    }
-    return false;
 }
 
 void expectNoCrashReport(const std::string& err) {

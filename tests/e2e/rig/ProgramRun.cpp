@@ -110,6 +110,20 @@ std::string ProgramRun::err() const {
     return readFile(dir_ / "stderr.txt");
 }
 
+bool hasLineMatching(const std::string& text, const std::regex& line) {
+    std::istringstream in(text);
+    std::string each;
+    while (std::getline(in, each)) {
+        if (!each.empty() && each.back() == '\r') {
+            each.pop_back();
+        }
+        if (std::regex_match(each, line)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void keepArtefact(const std::filesystem::path& png, const std::string& name) {
     const char* folder = std::getenv("TROVANE_E2E_ARTEFACTS");
     if (folder == nullptr || folder[0] == '\0') {

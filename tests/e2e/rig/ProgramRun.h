@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,6 +67,10 @@ private:
     TempDir dir_;
     std::unique_ptr<ChildProcess> process_;
 };
+
+// Whether a line of text (a program's output) matches line as a whole; a
+// line's carriage return, as Windows programs end lines, is not part of it.
+bool hasLineMatching(const std::string& text, const std::regex& line);
 
 // Copies png to the folder named by TROVANE_E2E_ARTEFACTS, when set, under name.
 void keepArtefact(const std::filesystem::path& png, const std::string& name);

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
-#include <sstream>
 #include <string>
 
 #if !defined(TROVANE_WINDOWS_BINARY_DIR) || !defined(TROVANE_WINE_RUN)
@@ -176,20 +175,6 @@ TEST_F(WineProgram, ArrowsButtonsAndWindowKeysWorkAsOnLinux) {
 
 // --- drills: the Linux program's lines, then an orderly end or run ---------
 
-bool hasLine(const std::string& text, const std::regex& line) {
-    std::istringstream in(text);
-    std::string each;
-    while (std::getline(in, each)) {
-        if (!each.empty() && each.back() == '\r') {
-            each.pop_back();
-        }
-        if (std::regex_match(each, line)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 TEST_F(WineProgram, MissingSettingsParserEndsWithOneLineAndCodeOne) {
     ProgramSetup setup = onWine();
     setup.leaveOut = {"Lexmoor"};
@@ -198,7 +183,7 @@ TEST_F(WineProgram, MissingSettingsParserEndsWithOneLineAndCodeOne) {
     const std::optional<int> status = run.process().waitExit(Milliseconds(60000));
     ASSERT_TRUE(status) << "still running: " << run.err();
     EXPECT_EQ(*status, 1) << run.err();
-    EXPECT_TRUE(hasLine(run.err(), std::regex(R"(.*Lexmoor\.dll: .+)"))) << run.err();
+    EXPECT_TRUE(hasLineMatching(run.err(), std::regex(R"(.*Lexmoor\.dll: .+)"))) << run.err();
 }
 
 TEST_F(WineProgram, MissingInputLibraryOrTextureWarnsAndRunsOn) {
@@ -217,7 +202,7 @@ TEST_F(WineProgram, MissingInputLibraryOrTextureWarnsAndRunsOn) {
                       R"(warning: textures/morvex\.jpg: cannot be opened; the walls stay untextured)")
                 : std::regex(
                       R"(warning: input library Tactrel\.dll: .+; running without keyboard and mouse)");
-        EXPECT_TRUE(hasLine(stage.program().err(), line)) << stage.program().err();
+        EXPECT_TRUE(hasLineMatching(stage.program().err(), line)) << stage.program().err();
         stage.x().holdKey("Escape");
         EXPECT_EQ(stage.waitExit(), std::optional<int>(0)) << stage.program().err();
     }

@@ -3,6 +3,7 @@
 #include "platform/image/PngFile.h"
 #include "platform/com/ComRef.h"
 #include "platform/image/wic/ComScope.h"
+#include "tests/support/BigEndian.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -71,14 +72,6 @@ RgbPicture pattern(int width, int height) {
     return picture;
 }
 
-std::uint32_t bigEndianAt(const std::string& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    }
-    return value;
-}
-
 TEST(WicPngFile, ReadsBackPixelForPixelAndReplacesALongerFile) {
     const test::TempDir folder;
     const std::filesystem::path file = folder.path() / "shot.png";
@@ -94,8 +87,8 @@ TEST(WicPngFile, ReadsBackPixelForPixelAndReplacesALongerFile) {
         ASSERT_GT(bytes.size(), 33u) << what;
         EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8)) << what;
         EXPECT_EQ(bytes.substr(12, 4), "IHDR") << what;
-        EXPECT_EQ(bigEndianAt(bytes, 16), std::uint32_t(size.width)) << what;
-        EXPECT_EQ(bigEndianAt(bytes, 20), std::uint32_t(size.height)) << what;
+        EXPECT_EQ(test::bigEndianAt(bytes, 16), std::uint32_t(size.width)) << what;
+        EXPECT_EQ(test::bigEndianAt(bytes, 20), std::uint32_t(size.height)) << what;
         EXPECT_EQ(bytes[24], 8) << what << ": bits per channel";
         EXPECT_EQ(bytes[25], 2) << what << ": colour type (RGB, no alpha)";
         EXPECT_EQ(bytes.substr(bytes.size() - 8, 4), "IEND") << what;
