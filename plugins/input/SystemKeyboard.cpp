@@ -31,10 +31,14 @@ void SystemKeyboard::Release() {
 }
 
 void SystemKeyboard::update() {
+    // A device that cannot be read (input lost to another program, a
+    // device unplugged) reports every key up: a key that was down when
+    // input went away would otherwise stay down for good.
     std::array<std::uint8_t, input::kKeyboardStateSize> fresh{};
-    if (link_.read(fresh.size(), fresh.data())) {
-        keys_ = fresh;
+    if (!link_.read(fresh.size(), fresh.data())) {
+        fresh.fill(0);
     }
+    keys_ = fresh;
 }
 
 bool SystemKeyboard::IsKeyDown(char key, bool byCharacter) {

@@ -35,6 +35,11 @@ void SystemMouse::Release() {
 void SystemMouse::update() {
     MouseState state{};
     if (!link_.read(sizeof state, &state)) {
+        // The sums stay; a button that was down when input went away would
+        // otherwise stay down for good.
+        left_ = false;
+        right_ = false;
+        middle_ = false;
         return;
     }
     x_ = wrappingAdd(x_, state.x);
