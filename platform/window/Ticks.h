@@ -5,7 +5,7 @@
 
 namespace trovane::platform {
 
-// Milliseconds since the video system opened; wraps after about 49 days,
+// Milliseconds from a fixed start, at a resolution of one; wraps after about 49 days,
 // so differences are taken as unsigned 32-bit values.
 std::uint32_t tickCount();
 

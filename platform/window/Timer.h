@@ -2,6 +2,8 @@
 // takes messages, like a window timer. Stops when destroyed.
 #pragma once
 
+#include <cstdint>
+
 namespace trovane::platform {
 
 class Timer {
@@ -19,7 +21,10 @@ public:
 private:
     unsigned id_;
     unsigned period_;
-    int handle_ = 0;
+    // The system's handle: SDL's timer id, or the window the timer was set
+    // on (a window timer is stopped through its own window, whichever
+    // window is current by then).
+    std::uintptr_t handle_ = 0;
 };
 
 } // namespace trovane::platform

@@ -29,13 +29,13 @@ Uint32 onTick(Uint32 /*interval*/, void* param) {
 
 Timer::Timer(unsigned id, unsigned periodMilliseconds) : id_(id), period_(periodMilliseconds) {
     if (period_ > 0) {
-        handle_ = SDL_AddTimer(period_, onTick, pack(id_, period_));
+        handle_ = static_cast<std::uintptr_t>(SDL_AddTimer(period_, onTick, pack(id_, period_)));
     }
 }
 
 Timer::~Timer() {
     if (handle_ != 0) {
-        SDL_RemoveTimer(handle_);
+        SDL_RemoveTimer(static_cast<SDL_TimerID>(handle_));
     }
 }
 

@@ -8,13 +8,14 @@ namespace trovane::platform {
 Timer::Timer(unsigned id, unsigned periodMilliseconds) : id_(id), period_(periodMilliseconds) {
     HWND window = win32::currentWindow().window;
     if (window != nullptr && SetTimer(window, id_, period_, nullptr) != 0) {
-        handle_ = 1;
+        handle_ = reinterpret_cast<std::uintptr_t>(window);
     }
 }
 
 Timer::~Timer() {
-    HWND window = win32::currentWindow().window;
-    if (handle_ != 0 && window != nullptr) {
+    // A window already destroyed took its timers with it.
+    HWND window = reinterpret_cast<HWND>(handle_);
+    if (window != nullptr && IsWindow(window)) {
         KillTimer(window, id_);
     }
 }
