@@ -2,6 +2,7 @@
 
 #include "app/LibraryNames.h"
 #include "app/StationTexture.h"
+#include "platform/file/OpenFile.h"
 #include "platform/module/ModuleSearch.h"
 
 #include <cstdlib>
@@ -19,8 +20,8 @@ std::string installed(const SearchPlaces& places, const char* file) {
         return {};
     }
     const std::filesystem::path path =
-        std::filesystem::path(places.executableDirectory + kInstalledData + file);
-    return path.lexically_normal().string();
+        platform::pathFromUtf8(places.executableDirectory + kInstalledData + file);
+    return platform::utf8Of(path.lexically_normal());
 }
 
 // The executable's own folder: a program folder kept whole, as the Windows

@@ -1,5 +1,6 @@
 #include "app/Screenshot.h"
 
+#include "platform/file/OpenFile.h"
 #include "platform/image/PngFile.h"
 
 #include <GL/gl.h>
@@ -55,7 +56,7 @@ std::filesystem::path saveScreenshot(int width, int height, const std::filesyste
     std::error_code made;
     std::filesystem::create_directories(folder, made);
     if (made) {
-        error = folder.string() + ": " + made.message();
+        error = platform::utf8Of(folder) + ": " + made.message();
         return {};
     }
     std::filesystem::path file = folder / screenshotFileName(std::chrono::system_clock::now());

@@ -2,6 +2,8 @@
 // into memory, and only a finished picture goes to the file.
 #include "platform/image/PngFile.h"
 
+#include "platform/file/OpenFile.h"
+
 #include "platform/com/ComRef.h"
 #include "platform/image/wic/ComScope.h"
 
@@ -129,7 +131,7 @@ bool saveStream(IStream* stream, std::FILE* out) {
 bool writeFile(const std::filesystem::path& file, IStream* stream, std::string& error) {
     std::FILE* out = ::_wfopen(file.c_str(), L"wb");
     if (out == nullptr) {
-        error = file.string() + ": " + std::strerror(errno);
+        error = utf8Of(file) + ": " + std::strerror(errno);
         return false;
     }
     const bool written = saveStream(stream, out);
@@ -137,7 +139,7 @@ bool writeFile(const std::filesystem::path& file, IStream* stream, std::string& 
     if (written && closed) {
         return true;
     }
-    error = file.string() + ": cannot finish writing";
+    error = utf8Of(file) + ": cannot finish writing";
     std::error_code ignored;
     std::filesystem::remove(file, ignored);
     return false;
@@ -158,11 +160,11 @@ bool writePng(const std::filesystem::path& file, const RgbPicture& picture, std:
     const ComScope com;
     ComRef<IStream> stream;
     if (!com.usable()) {
-        error = file.string() + ": " + failure("starting COM", com.status());
+        error = utf8Of(file) + ": " + failure("starting COM", com.status());
         return false;
     }
     if (!encode(picture, stream, error)) {
-        error = file.string() + ": " + error;
+        error = utf8Of(file) + ": " + error;
         return false;
     }
     return writeFile(file, stream.get(), error);

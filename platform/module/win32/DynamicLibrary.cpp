@@ -1,5 +1,8 @@
 #include "platform/module/DynamicLibrary.h"
 
+#include "platform/win32/WideText.h"
+
+#include <iterator>
 #include <utility>
 #include <windows.h>
 
@@ -14,15 +17,15 @@ HMODULE asModule(void* handle) {
 // The system's text for the last error, on one line, after the file name.
 std::string describeLastError(const std::string& name) {
     const DWORD code = ::GetLastError();
-    char* text = nullptr;
-    const DWORD length = ::FormatMessageA(
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::string message = name + ": ";
     if (length == 0 || text == nullptr) {
         message += "error " + std::to_string(code);
     } else {
-        message.append(text, length);
+        message += win32::narrow(std::wstring_view(text, length));
         ::LocalFree(text);
     }
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
@@ -33,12 +36,12 @@ std::string describeLastError(const std::string& name) {
 }
 
 std::string moduleFilePath(HMODULE module) {
-    char buffer[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(module, buffer, sizeof buffer);
-    if (length == 0 || length >= sizeof buffer) {
+    wchar_t buffer[32768];
+    const DWORD length = ::GetModuleFileNameW(module, buffer, std::size(buffer));
+    if (length == 0 || length >= std::size(buffer)) {
         return {};
     }
-    return std::string(buffer, length);
+    return win32::narrow(std::wstring_view(buffer, length));
 }
 
 } // namespace
@@ -47,7 +50,7 @@ bool DynamicLibrary::openFile(std::string file) {
     // A library that cannot be found or bound fails here with its reason,
     // instead of a message box from the system.
     const UINT previousMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    HMODULE module = ::LoadLibraryA(file.c_str());
+    HMODULE module = ::LoadLibraryW(win32::widen(file).c_str());
     if (module == nullptr) {
         lastError = describeLastError(file);
     }
@@ -76,7 +79,7 @@ void* DynamicLibrary::symbol(const char* name) const {
 }
 
 bool DynamicLibrary::isLoaded(const std::string& path) {
-    return ::GetModuleHandleA(path.c_str()) != nullptr;
+    return ::GetModuleHandleW(win32::widen(path).c_str()) != nullptr;
 }
 
 } // namespace trovane::platform

@@ -2,6 +2,9 @@
 // system's own search looks beside the executable first.
 #include "platform/module/ModuleSearch.h"
 
+#include "platform/win32/WideText.h"
+
+#include <iterator>
 #include <windows.h>
 
 namespace trovane::platform {
@@ -11,12 +14,14 @@ std::string moduleFileName(std::string_view name) {
 }
 
 std::string executableDirectory() {
-    char buffer[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    if (length == 0 || length >= sizeof buffer) {
+    // In UTF-8, the program's encoding: the folder may be named outside the
+    // system's 8-bit code page. Long paths are allowed for.
+    wchar_t buffer[32768];
+    const DWORD length = ::GetModuleFileNameW(nullptr, buffer, std::size(buffer));
+    if (length == 0 || length >= std::size(buffer)) {
         return {};
     }
-    return folderOf(std::string(buffer, length), "\\/");
+    return folderOf(win32::narrow(std::wstring_view(buffer, length)), "\\/");
 }
 
 std::string locateModule(std::string_view name) {

@@ -1,5 +1,7 @@
 #include "WholeFileReader.h"
 
+#include "platform/file/OpenFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <limits>
@@ -47,7 +49,7 @@ bool WholeFileReader::Open(const char* fileName, int /*mode*/) {
         errno = EINVAL;
         return false;
     }
-    const File file(std::fopen(fileName, "rb"));
+    const File file(trovane::platform::openFile(fileName, "rb"));
     if (!file) {
         return false;
     }
