@@ -1,6 +1,7 @@
 #include "platform/input/win32/DirectInputDevice.h"
 
 #include "platform/input/KeyCode.h"
+#include "platform/input/win32/ForegroundWindow.h"
 
 #include <array>
 #include <cstddef>
@@ -74,8 +75,33 @@ bool DirectInputDevice::getDeviceState(std::size_t size, void* data) {
     if (FAILED(device_->GetDeviceState(static_cast<DWORD>(size), state.data()))) {
         return false;
     }
+    keepToForeground(state.data());
     std::memcpy(data, state.data(), size);
     return true;
+}
+
+void DirectInputDevice::keepToForeground(std::byte* state) {
+    // Read even when the input is not ours, so that what was gathered
+    // meanwhile is spent and never arrives later as one jump.
+    const ForegroundWindow front = foregroundWindow();
+    if (!front.ours) {
+        std::memset(state, 0, stateSize());
+        return;
+    }
+    if (kind_ != DeviceKind::SystemMouse) {
+        return;
+    }
+    auto* mouse = reinterpret_cast<MouseState*>(state);
+    if (!front.pointerHeld) {
+        *mouse = MouseState{};
+    } else if (front.takes != pointerTakesSeen_) {
+        // The first read after the pointer is taken back holds the way it
+        // went while it was free.
+        mouse->x = 0;
+        mouse->y = 0;
+        mouse->z = 0;
+    }
+    pointerTakesSeen_ = front.pointerHeld ? front.takes : 0;
 }
 
 std::size_t DirectInputDevice::stateSize() const {

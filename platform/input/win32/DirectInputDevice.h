@@ -7,6 +7,9 @@
 #include "platform/input/InputDevice.h"
 #include "platform/input/win32/DirectInput.h"
 
+#include <cstddef>
+#include <cstdint>
+
 namespace trovane::platform::input {
 
 class DirectInputDevice final : public InputDevice {
@@ -23,11 +26,15 @@ public:
 
 private:
     std::size_t stateSize() const;
+    // Input counts only while a window of this program is in front, and
+    // mouse motion only while that window holds the pointer.
+    void keepToForeground(std::byte* state);
 
     DeviceKind kind_;
     ComRef<IDirectInputDevice8A> device_;
     FailurePlan plan_;
     bool formatSet_ = false;
+    std::uintptr_t pointerTakesSeen_ = 0;
 };
 
 } // namespace trovane::platform::input

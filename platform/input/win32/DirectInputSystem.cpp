@@ -19,7 +19,10 @@ std::unique_ptr<InputDevice> DirectInputSystem::createDevice(DeviceKind kind) {
         device.get() == nullptr) {
         return nullptr;
     }
-    // No cooperative level is set: each device keeps DirectInput's default.
+    // No cooperative level is set: the devices are made before the program
+    // has a window to tie them to. Each keeps DirectInput's default (shared,
+    // in the background), and the device itself counts input only while a
+    // window of this program is in front.
     return std::make_unique<DirectInputDevice>(kind, std::move(device), plan_);
 }
 

@@ -1,0 +1,22 @@
+#include "platform/input/win32/ForegroundWindow.h"
+
+namespace trovane::platform::input {
+
+ForegroundWindow foregroundWindow() {
+    HWND window = GetForegroundWindow();
+    if (window == nullptr) {
+        return {};
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId()) {
+        return {};
+    }
+    const auto value = reinterpret_cast<std::uintptr_t>(GetPropW(window, kPointerHoldProperty));
+    if (value == 0) {
+        return {};
+    }
+    return ForegroundWindow{true, (value & 1u) != 0, value >> 1};
+}
+
+} // namespace trovane::platform::input
