@@ -3,6 +3,7 @@
 #include "app/FrameClock.h"
 #include "app/Screenshot.h"
 #include "app/Settings.h"
+#include "platform/file/OpenFile.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/GLContext.h"
 #include "platform/window/Ticks.h"
@@ -85,6 +86,8 @@ bool GLWindow::CreateGLWindow(bool startFullScreen, const char* windowTitle, int
     pausedTicks = 0;
     frameCount = 0;
     captionFrameCount_ = 0;
+    // The old window's timer ends with it, before a new one starts.
+    fpsTimer_.reset();
     if (!openDisplay() || !openWindow()) {
         return false;
     }
@@ -93,6 +96,7 @@ bool GLWindow::CreateGLWindow(bool startFullScreen, const char* windowTitle, int
     }
     fpsTimer_ = std::make_unique<platform::Timer>(kFpsTimerId, kFpsTimerPeriod);
     startTicks = platform::tickCount();
+    video_->keepDisplayAwake(true);
     return openContext();
 }
 
@@ -166,7 +170,28 @@ bool GLWindow::Init(const char* windowTitle, bool startFullScreen, int clientWid
     return true;
 }
 
+namespace {
+
+bool handleMessage(const platform::Message& message, void* window) {
+    return static_cast<GLWindow*>(window)->WindowProc(message);
+}
+
+// While the loop runs, the window system may hand messages over at once
+// (from inside a move or menu loop of its own), so drawing never stops.
+class MessageHandlerScope {
+public:
+    explicit MessageHandlerScope(GLWindow& window) {
+        platform::setMessageHandler(handleMessage, &window);
+    }
+    ~MessageHandlerScope() { platform::setMessageHandler(nullptr, nullptr); }
+    MessageHandlerScope(const MessageHandlerScope&) = delete;
+    MessageHandlerScope& operator=(const MessageHandlerScope&) = delete;
+};
+
+} // namespace
+
 int GLWindow::RunMessageLoop() {
+    const MessageHandlerScope handler(*this);
     Show();
     for (;;) {
         platform::Message message;
@@ -204,9 +229,10 @@ void GLWindow::takeScreenshot() {
         std::fprintf(stderr, "screenshot not saved: %s\n", error.c_str());
         return;
     }
-    std::printf("screenshot saved: %s\n", file.string().c_str());
+    const std::string name = platform::utf8Of(file);
+    std::printf("screenshot saved: %s\n", name.c_str());
     std::fflush(stdout);
-    screenshotNotice_ = "Saved " + file.string();
+    screenshotNotice_ = "Saved " + name;
     screenshotNoticeEnd_ = platform::tickCount() + kScreenshotNoticeMilliseconds;
 }
 
@@ -245,9 +271,13 @@ void GLWindow::TogglePause() {
     } else {
         pauseStartTicks = now;
     }
-    // No flying while paused: the pointer is the user's again.
+    // No flying while paused: the pointer is the user's again, and the
+    // display may sleep.
     if (window != nullptr) {
         window->setPointerFree(!running);
+    }
+    if (video_ != nullptr) {
+        video_->keepDisplayAwake(running);
     }
 }
 
@@ -328,6 +358,12 @@ bool GLWindow::WindowProc(const platform::Message& message) {
             return false;
         }
         Step();
+        return true;
+    case platform::MessageKind::Frame:
+        // A frame the loop cannot draw while the window system runs its own.
+        if (running && renderContext != nullptr) {
+            Step();
+        }
         return true;
     case platform::MessageKind::Close:
         platform::postQuit(0);

@@ -32,6 +32,11 @@ public:
     // The primary display's desktop area in pixels.
     Rect desktopBounds() const;
 
+    // While awake, neither the screen saver nor display power-off starts
+    // (the flight is watched without touching anything); off again when
+    // paused and when the system closes.
+    void keepDisplayAwake(bool awake);
+
 private:
     VideoSystem() = default;
 };

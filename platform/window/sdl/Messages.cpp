@@ -159,3 +159,12 @@ void postPaint() {
 }
 
 } // namespace trovane::platform
+
+namespace trovane::platform {
+
+void setMessageHandler(MessageHandler /*handler*/, void* /*context*/) {
+    // SDL hands every event through its queue, and no loop of the window
+    // system's own keeps peekMessage from being reached: nothing to reach into.
+}
+
+} // namespace trovane::platform

@@ -66,8 +66,6 @@ std::unique_ptr<VideoSystem> VideoSystem::open(std::string& error) {
         SDL_QuitSubSystem(kSubsystems);
         return nullptr;
     }
-    // The screen saver and display power-off stay off while the program runs.
-    SDL_DisableScreenSaver();
     return std::unique_ptr<VideoSystem>(new VideoSystem());
 }
 
@@ -91,6 +89,14 @@ Rect VideoSystem::desktopBounds() const {
         return Rect{0, 0, 0, 0};
     }
     return Rect{bounds.x, bounds.y, bounds.w, bounds.h};
+}
+
+void VideoSystem::keepDisplayAwake(bool awake) {
+    if (awake) {
+        SDL_DisableScreenSaver();
+    } else {
+        SDL_EnableScreenSaver();
+    }
 }
 
 } // namespace trovane::platform

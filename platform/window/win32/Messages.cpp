@@ -10,9 +10,9 @@ void post(UINT id, WPARAM value) {
     // window) dispatches window messages but drops thread messages.
     HWND window = win32::currentWindow().window;
     if (window != nullptr) {
-        PostMessageA(window, id, value, 0);
+        PostMessageW(window, id, value, 0);
     } else {
-        PostThreadMessageA(win32::messageThread(), id, value, 0);
+        PostThreadMessageW(win32::messageThread(), id, value, 0);
     }
 }
 
@@ -23,7 +23,7 @@ bool peekMessage(Message& message) {
         return true;
     }
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             message = Message{};
             message.kind = MessageKind::Quit;
@@ -34,7 +34,7 @@ bool peekMessage(Message& message) {
             return true;
         }
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
         if (win32::takeQueuedMessage(message)) {
             return true;
         }

@@ -1,8 +1,11 @@
 #include "platform/window/Window.h"
 
+#include "platform/win32/WideText.h"
+#include "platform/window/win32/PointerHold.h"
 #include "platform/window/win32/WindowClass.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace trovane::platform {
 namespace {
@@ -12,6 +15,7 @@ constexpr DWORD kFramedExStyle = WS_EX_APPWINDOW;
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_MAXIMIZE;
 constexpr DWORD kFullScreenExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
 constexpr DWORD kChildClipping = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr UINT kUnscaledDpi = USER_DEFAULT_SCREEN_DPI;
 
 HWND handleOf(void* window) {
     return static_cast<HWND>(window);
@@ -39,17 +43,48 @@ PIXELFORMATDESCRIPTOR pixelFormat(const WindowOptions& options) {
     return format;
 }
 
-// Chooses and sets the closest format; the depth it really has, or 0 when
-// the device context offers none.
-int setPixelFormat(HDC deviceContext, const WindowOptions& options) {
+// Chooses and sets the closest format; the depth it really has (which may be
+// fewer bits than asked, even none), or nothing when no format could be set.
+std::optional<int> setPixelFormat(HDC deviceContext, const WindowOptions& options) {
     const PIXELFORMATDESCRIPTOR wanted = pixelFormat(options);
     const int format = ChoosePixelFormat(deviceContext, &wanted);
     if (format == 0 || !SetPixelFormat(deviceContext, format, &wanted)) {
-        return 0;
+        return std::nullopt;
     }
     PIXELFORMATDESCRIPTOR chosen{};
-    DescribePixelFormat(deviceContext, format, sizeof chosen, &chosen);
+    if (DescribePixelFormat(deviceContext, format, sizeof chosen, &chosen) == 0) {
+        return std::nullopt;
+    }
     return chosen.cDepthBits;
+}
+
+// Pixels per inch of the screen the window stands on; the unscaled 96 where
+// the system cannot say (before Windows 10).
+UINT dpiOf(HWND window) {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32"), "GetDpiForWindow")));
+    const UINT dpi = dpiForWindow != nullptr ? dpiForWindow(window) : 0;
+    return dpi != 0 ? dpi : kUnscaledDpi;
+}
+
+int scaled(int length, UINT dpi) {
+    return MulDiv(length, static_cast<int>(dpi), static_cast<int>(kUnscaledDpi));
+}
+
+// The program declares itself aware of each screen's scale, so the system
+// does not stretch its picture: sizes are real pixels. The framed size asked
+// for is taken at the scale of 100 % and grown to the screen's, so the
+// window looks as large as it would unscaled, only sharp.
+void scaleToScreen(HWND window, const Rect& client, DWORD style, DWORD exStyle) {
+    const UINT dpi = dpiOf(window);
+    if (dpi == kUnscaledDpi) {
+        return;
+    }
+    const SIZE size =
+        outerSize(scaled(client.width, dpi), scaled(client.height, dpi), style, exStyle);
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND createWindow(const WindowOptions& options) {
@@ -57,13 +92,27 @@ HWND createWindow(const WindowOptions& options) {
     const DWORD exStyle = options.borderless ? kFullScreenExStyle : kFramedExStyle;
     const Rect& r = options.client;
     const SIZE size = outerSize(r.width, r.height, style, exStyle);
-    return CreateWindowExA(exStyle, options.title, options.title, style | kChildClipping, r.x, r.y,
-                           size.cx, size.cy, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const std::wstring title = win32::widen(options.title != nullptr ? options.title : "");
+    HWND window = CreateWindowExW(exStyle, win32::windowClassName(), title.c_str(),
+                                  style | kChildClipping, r.x, r.y, size.cx, size.cy, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (window != nullptr && !options.borderless) {
+        scaleToScreen(window, r, style, exStyle);
+    }
+    return window;
 }
 
 void setStyle(HWND window, DWORD style, DWORD exStyle) {
-    SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(style));
-    SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
+    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
+    SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
+}
+
+// The whole screen the window stands on, in real pixels.
+RECT screenOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcMonitor;
 }
 
 } // namespace
@@ -79,8 +128,8 @@ std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string
         return nullptr;
     }
     HDC deviceContext = GetDC(window);
-    const int depth = setPixelFormat(deviceContext, options);
-    if (depth == 0) {
+    const std::optional<int> depth = setPixelFormat(deviceContext, options);
+    if (!depth) {
         error =
             "cannot create an OpenGL window: no pixel format fits (" + win32::lastErrorText() + ")";
         ReleaseDC(window, deviceContext);
@@ -89,11 +138,13 @@ std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string
         return nullptr;
     }
     win32::currentWindow() = win32::CurrentWindow{window, deviceContext};
-    return std::unique_ptr<Window>(new Window(window, depth));
+    win32::pointerHold().attach(window);
+    return std::unique_ptr<Window>(new Window(window, *depth));
 }
 
 Window::~Window() {
     HWND window = handleOf(window_);
+    win32::pointerHold().detach();
     ReleaseDC(window, win32::currentWindow().deviceContext);
     win32::currentWindow() = win32::CurrentWindow{};
     DestroyWindow(window);
@@ -101,7 +152,7 @@ Window::~Window() {
 }
 
 void Window::setTitle(const char* text) {
-    SetWindowTextA(handleOf(window_), text);
+    SetWindowTextW(handleOf(window_), win32::widen(text != nullptr ? text : "").c_str());
 }
 
 bool Window::visible() const {
@@ -124,10 +175,12 @@ void Window::show(unsigned fadeMilliseconds) {
     }
     SetForegroundWindow(window);
     SetFocus(window);
+    win32::pointerHold().setActive(GetForegroundWindow() == window);
 }
 
 void Window::hide(unsigned fadeMilliseconds) {
     if (visible()) {
+        win32::pointerHold().setActive(false);
         fade(1.0f, 0.0f, fadeMilliseconds);
     }
 }
@@ -141,21 +194,20 @@ void Window::makeFramed(const Rect& r) {
     SetWindowPos(window, HWND_TOP, r.x, r.y, size.cx, size.cy, SWP_SHOWWINDOW | SWP_FRAMECHANGED);
 }
 
-void Window::makeBorderlessDesktop(const Rect& desktop) {
+void Window::makeBorderlessDesktop(const Rect& /*desktop*/) {
     HWND window = handleOf(window_);
     setStyle(window, WS_POPUP | kChildClipping, kFullScreenExStyle);
     // The new style takes effect with a move; maximising then covers the
-    // screen without changing the display mode.
-    SetWindowPos(window, HWND_TOP, desktop.x, desktop.y, desktop.width, desktop.height,
-                 SWP_FRAMECHANGED);
+    // screen the window is on without changing the display mode.
+    const RECT screen = screenOf(window);
+    SetWindowPos(window, HWND_TOP, screen.left, screen.top, screen.right - screen.left,
+                 screen.bottom - screen.top, SWP_FRAMECHANGED);
     ShowWindow(window, SW_MAXIMIZE);
     UpdateWindow(window);
 }
 
 void Window::setPointerFree(bool free) {
-    // The mice read the device at its default, shared level and never take
-    // the pointer, so there is nothing to give back.
-    (void)free;
+    win32::pointerHold().setWanted(!free);
 }
 
 void Window::restore() {

@@ -1,5 +1,8 @@
 #include "platform/window/win32/WindowClass.h"
 
+#include "platform/win32/WideText.h"
+#include "platform/window/win32/PointerHold.h"
+
 #include <deque>
 
 namespace trovane::platform::win32 {
@@ -7,10 +10,19 @@ namespace {
 
 // CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC
 constexpr UINT kClassStyle = 0x2B;
+constexpr const wchar_t* kFallbackClassName = L"Trovane";
+// A class name holds at most 256 characters with its terminator.
+constexpr std::size_t kLongestClassName = 255;
+// Frames while the system runs a move, size or menu loop of its own; must
+// differ from the program's own timer ids.
+constexpr UINT_PTR kModalFrameTimer = 0x7F7F0001;
 
-std::string registeredClass;
+std::wstring registeredClass;
 std::deque<Message> queued;
 DWORD thread = 0;
+MessageHandler handler = nullptr;
+void* handlerContext = nullptr;
+int modalLoops = 0;
 
 Key keyOf(WPARAM virtualKey) {
     switch (virtualKey) {
@@ -35,6 +47,23 @@ Key keyOf(WPARAM virtualKey) {
     }
 }
 
+// To the program's handler at once when it has one, as a window procedure
+// handles its messages; otherwise it waits for peekMessage. The quit request
+// always waits: it ends the program's own loop.
+void deliver(const Message& message) {
+    if (handler != nullptr && message.kind != MessageKind::Quit) {
+        handler(message, handlerContext);
+    } else {
+        queueMessage(message);
+    }
+}
+
+void deliver(MessageKind kind) {
+    Message message;
+    message.kind = kind;
+    deliver(message);
+}
+
 bool handleKey(WPARAM virtualKey, LPARAM flags) {
     Message message;
     message.key = keyOf(virtualKey);
@@ -45,31 +74,60 @@ bool handleKey(WPARAM virtualKey, LPARAM flags) {
     // flip pause or full screen for as long as it is held.
     if ((flags & (LPARAM{1} << 30)) == 0) {
         message.kind = MessageKind::KeyDown;
-        queueMessage(message);
+        deliver(message);
     }
     return true;
+}
+
+// Moving or sizing the window, or a menu, runs a loop inside the system that
+// the program's own loop does not see end; a timer keeps frames coming.
+void enterModalLoop(HWND window) {
+    if (modalLoops++ == 0) {
+        SetTimer(window, kModalFrameTimer, USER_TIMER_MINIMUM, nullptr);
+        pointerHold().setSuspended(true);
+    }
+}
+
+void leaveModalLoop(HWND window) {
+    if (modalLoops > 0 && --modalLoops == 0) {
+        KillTimer(window, kModalFrameTimer);
+        pointerHold().setSuspended(false);
+    }
+}
+
+// The system's suggestion for the window on a screen of another scale.
+void followDpiChange(HWND window, LPARAM suggested) {
+    const RECT* r = reinterpret_cast<const RECT*>(suggested);
+    SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void paint(HWND window) {
+    // The frame is drawn first, then the update region is validated.
+    deliver(MessageKind::Paint);
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK windowProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam) {
     Message message;
     switch (id) {
     case WM_SIZE:
+        pointerHold().clientChanged();
         message.kind = MessageKind::Size;
         message.width = LOWORD(lParam);
         message.height = HIWORD(lParam);
-        queueMessage(message);
+        deliver(message);
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(window, &paint);
-        EndPaint(window, &paint);
-        message.kind = MessageKind::Paint;
-        queueMessage(message);
+    case WM_MOVE:
+        pointerHold().clientChanged();
+        break;
+    case WM_PAINT:
+        paint(window);
         return 0;
-    }
     case WM_CLOSE:
-        message.kind = MessageKind::Close;
-        queueMessage(message);
+        deliver(MessageKind::Close);
         return 0;
     case WM_KEYDOWN:
         if (handleKey(wParam, lParam)) {
@@ -83,47 +141,86 @@ LRESULT CALLBACK windowProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam) 
         }
         break;
     case WM_TIMER:
+        if (wParam == kModalFrameTimer) {
+            deliver(MessageKind::Frame);
+            return 0;
+        }
         message.kind = MessageKind::Timer;
         message.timerId = static_cast<unsigned>(wParam);
-        queueMessage(message);
+        deliver(message);
+        return 0;
+    case WM_ACTIVATE:
+        pointerHold().setActive(LOWORD(wParam) != WA_INACTIVE);
+        break;
+    case WM_SETCURSOR:
+        if (pointerHold().held() && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(nullptr);
+            return TRUE;
+        }
+        break;
+    case WM_ENTERSIZEMOVE:
+    case WM_ENTERMENULOOP:
+        enterModalLoop(window);
+        break;
+    case WM_EXITSIZEMOVE:
+    case WM_EXITMENULOOP:
+        leaveModalLoop(window);
+        break;
+    case WM_DPICHANGED:
+        followDpiChange(window, lParam);
         return 0;
     default:
         if (fromPosted(id, wParam, message)) {
-            queueMessage(message);
+            deliver(message);
             return 0;
         }
         break;
     }
-    return DefWindowProcA(window, id, wParam, lParam);
+    return DefWindowProcW(window, id, wParam, lParam);
 }
 
-} // namespace
-
-bool registerWindowClass(const char* name, std::string& error) {
-    unregisterWindowClass();
-    WNDCLASSEXA windowClass{};
+bool registerClassNamed(const std::wstring& name) {
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = kClassStyle;
     windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
     windowClass.hIconSm = windowClass.hIcon;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = name;
-    if (RegisterClassExA(&windowClass) == 0) {
-        error = "cannot register the window class: " + lastErrorText();
+    windowClass.lpszClassName = name.c_str();
+    if (RegisterClassExW(&windowClass) == 0) {
         return false;
     }
     registeredClass = name;
     return true;
 }
 
+} // namespace
+
+bool registerWindowClass(const char* title, std::string& error) {
+    unregisterWindowClass();
+    const std::wstring name = widen(title != nullptr ? title : "");
+    if (!name.empty() && name.size() <= kLongestClassName && registerClassNamed(name)) {
+        return true;
+    }
+    if (!registerClassNamed(kFallbackClassName)) {
+        error = "cannot register the window class: " + lastErrorText();
+        return false;
+    }
+    return true;
+}
+
 void unregisterWindowClass() {
     if (!registeredClass.empty()) {
-        UnregisterClassA(registeredClass.c_str(), GetModuleHandleA(nullptr));
+        UnregisterClassW(registeredClass.c_str(), GetModuleHandleW(nullptr));
         registeredClass.clear();
     }
+}
+
+const wchar_t* windowClassName() {
+    return registeredClass.c_str();
 }
 
 CurrentWindow& currentWindow() {
@@ -175,15 +272,24 @@ bool fromPosted(UINT id, WPARAM value, Message& message) {
 
 std::string lastErrorText() {
     const DWORD code = GetLastError();
-    char text[256] = {};
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, 0, text, sizeof text, nullptr);
+    wchar_t text[256] = {};
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, text, 256, nullptr);
     // One line: the system's text ends with a line break.
-    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r' ||
-                          text[length - 1] == ' ' || text[length - 1] == '.')) {
-        text[--length] = '\0';
+    while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r' ||
+                          text[length - 1] == L' ' || text[length - 1] == L'.')) {
+        text[--length] = L'\0';
     }
-    return length > 0 ? std::string(text) : "error " + std::to_string(code);
+    return length > 0 ? narrow(text) : "error " + std::to_string(code);
 }
 
 } // namespace trovane::platform::win32
+
+namespace trovane::platform {
+
+void setMessageHandler(MessageHandler function, void* context) {
+    win32::handler = function;
+    win32::handlerContext = context;
+}
+
+} // namespace trovane::platform

@@ -14,10 +14,13 @@ namespace trovane::platform::win32 {
 // so they wait behind the messages already queued.
 enum : UINT { kPostedQuit = WM_APP + 1, kPostedClose, kPostedPaint };
 
-// Registers the class of that name with our window procedure; the name is
-// also the class that unregisterWindowClass removes.
-bool registerWindowClass(const char* name, std::string& error);
+// Registers the window class under the title (UTF-8) with our window
+// procedure. A title the system refuses as a class name (one longer than
+// 255 characters) registers the class under the program's name instead.
+bool registerWindowClass(const char* title, std::string& error);
 void unregisterWindowClass();
+// The name the class was registered under.
+const wchar_t* windowClassName();
 
 // The one window and its own device context (the class has CS_OWNDC, so the
 // context stays the window's for its whole life); null when none is open.
