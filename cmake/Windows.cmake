@@ -6,6 +6,8 @@ set(CMAKE_C_VISIBILITY_PRESET default)
 set(CMAKE_VISIBILITY_INLINES_HIDDEN OFF)
 set(CMAKE_POSITION_INDEPENDENT_CODE OFF)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
+# The program's manifest is a resource.
+enable_language(RC)
 
 if(CMAKE_CROSSCOMPILING)
     # Tests and other built programs run through Wine, in a prefix of this
