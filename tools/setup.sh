@@ -21,13 +21,13 @@ packages=(
 
 # The Windows build needs only the cross toolchain, GoogleTest's sources to
 # build with it, djpeg for the texels its image reader is compared with, and
-# Wine to run what it made.
+# Wine to run what it made on a virtual X server.
 if [ "$preset" = windows ]; then
   packages=(
     cmake ninja-build git python3
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest
     libjpeg-turbo-progs
-    wine wine64
+    wine wine64 xvfb xauth
   )
 fi
 

@@ -8,10 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
 #include <string>
 #include <thread>
-#include <unistd.h>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace trovane {
 namespace {
@@ -94,11 +102,20 @@ TEST(GLWindowCreate, KeepsTheCallersTitlePointer) {
     EXPECT_EQ(window.depthBits, 32);
 }
 
+TEST(GLWindowCreate, TitlesOutsideAsciiOrTooLongForAWindowClassStillOpenIt) {
+    // Windows names the window's class after the title; a class name holds
+    // at most 255 characters.
+    const std::string title = "ステーション " + std::string(300, 'x');
+    GLWindow window;
+    ASSERT_TRUE(window.Init(title.c_str(), false, 320, 200));
+    EXPECT_TRUE(window.window->visible());
+}
+
 TEST(GLWindowCreate, SizeBeyondTheDesktopIsReducedToIt) {
     GLWindow window;
     ASSERT_TRUE(window.CreateGLWindow(false, "Big", 5000, 4000, true, 32, 32));
-    EXPECT_EQ(window.width, test::XvfbServer::kWidth);
-    EXPECT_EQ(window.height, test::XvfbServer::kHeight);
+    EXPECT_EQ(window.width, test::kScreenWidth);
+    EXPECT_EQ(window.height, test::kScreenHeight);
 }
 
 TEST(GLWindowCreate, CreatingAgainReplacesWindowAndContext) {
@@ -111,11 +128,19 @@ TEST(GLWindowCreate, CreatingAgainReplacesWindowAndContext) {
     EXPECT_EQ(window.drawn, 1);
 }
 
-// A framed window's client area starts at (256, 128) of the screen.
+// A framed window stands at (256, 128) of the screen: on Windows its outer
+// corner, as the window system places windows; elsewhere its client area.
 void expectClientAreaAt256By128(const GLWindow& window) {
     const platform::Rect r = window.window->clientRect();
+#ifdef _WIN32
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_APPWINDOW);
+    EXPECT_EQ(r.x, 256 - frame.left);
+    EXPECT_EQ(r.y, 128 - frame.top);
+#else
     EXPECT_EQ(r.x, 256);
     EXPECT_EQ(r.y, 128);
+#endif
 }
 
 TEST(GLWindowCreate, OpensHiddenAndShowPlacesTheClientAreaAt256By128) {
@@ -137,12 +162,16 @@ TEST(GLWindowFrames, StepDrawsCountsAndPresents) {
     EXPECT_EQ(window.frameCount, 3u);
 }
 
-TEST(GLWindowFrames, PaintDrawsAFrameEvenWhilePaused) {
+TEST(GLWindowFrames, PaintDrawsAFrameEvenWhilePausedAndAFrameDueOnlyWhileRunning) {
     CountingWindow window;
     ASSERT_TRUE(window.Init("Paint", false, 320, 200));
+    EXPECT_TRUE(window.WindowProc(messageOf(MessageKind::Frame)));
+    EXPECT_EQ(window.drawn, 1);
     window.TogglePause();
     EXPECT_TRUE(window.WindowProc(messageOf(MessageKind::Paint)));
-    EXPECT_EQ(window.drawn, 1);
+    EXPECT_EQ(window.drawn, 2);
+    EXPECT_TRUE(window.WindowProc(messageOf(MessageKind::Frame)));
+    EXPECT_EQ(window.drawn, 2) << "a frame was drawn while paused";
 }
 
 TEST(GLWindowFrames, PaintBeforeTheWindowExistsDrawsNothing) {
@@ -183,9 +212,23 @@ TEST(GLWindowMessages, EscapeAsksTheWindowToClose) {
 
 // The message loop's code; a loop that never returns ends the test program after 30 s.
 int runLoopBounded(GLWindow& window) {
-    alarm(30);
+    std::mutex mutex;
+    std::condition_variable returned;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (!returned.wait_for(lock, std::chrono::seconds(30), [&] { return done; })) {
+            std::fprintf(stderr, "the message loop did not return\n");
+            std::_Exit(1);
+        }
+    });
     const int code = window.RunMessageLoop();
-    alarm(0);
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        done = true;
+    }
+    returned.notify_one();
+    watchdog.join();
     return code;
 }
 
@@ -228,6 +271,15 @@ TEST(GLWindowCaption, EachTickShowsTheFramesSinceTheLastOne) {
     EXPECT_STREQ(window.Caption(), "Rate (0 fps)");
 }
 
+TEST(GLWindowCaption, TicksGoOnWhenTheWindowIsMadeAgain) {
+    GLWindow window;
+    ASSERT_TRUE(window.Init("First", false, 320, 200));
+    ASSERT_TRUE(window.CreateGLWindow(false, "Second", 320, 200, true, 32, 32));
+    std::optional<Message> tick = pumpUntil(window, MessageKind::Timer, 3000);
+    ASSERT_TRUE(tick) << "the caption's timer stopped with the first window";
+    EXPECT_EQ(tick->timerId, GLWindow::kFpsTimerId);
+}
+
 TEST(GLWindowCaption, OtherTimersAreNotHandled) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Rate", false, 320, 200));
@@ -253,6 +305,24 @@ TEST(GLWindowClock, StandsStillWhilePausedAndContinuesFromThere) {
     EXPECT_GE(window.pausedTicks, 110u);
 }
 
+TEST(GLWindowClock, CountsSingleMilliseconds) {
+    // A clock that moves in steps of 10 ms or more shows most frames drawn
+    // back to back no time at all, and then a whole step: the motion judders.
+    GLWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, "Clock", 320, 200, true, 32, 32));
+    std::vector<double> steps;
+    for (int i = 0; i < 9; ++i) {
+        const double before = window.GetTime();
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1);
+        while (std::chrono::steady_clock::now() < until) {
+        }
+        steps.push_back(window.GetTime() - before);
+    }
+    std::sort(steps.begin(), steps.end());
+    EXPECT_GT(steps.front(), 0.0) << "1 ms passed without the clock moving";
+    EXPECT_LE(steps[steps.size() / 2], 0.0025);
+}
+
 TEST(GLWindowClock, SpaceAndPauseToggleTheClock) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Keys", false, 320, 200));
@@ -269,15 +339,14 @@ TEST(GLWindowFullScreen, CoversTheDesktopAndReturnsToTheFramedSize) {
     EXPECT_TRUE(window.fullScreen);
     std::optional<Message> size;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (window.width != test::XvfbServer::kWidth &&
-           std::chrono::steady_clock::now() < deadline) {
+    while (window.width != test::kScreenWidth && std::chrono::steady_clock::now() < deadline) {
         size = pumpUntil(window, MessageKind::Size, 500);
         if (size) {
             window.WindowProc(*size);
         }
     }
-    EXPECT_EQ(window.width, test::XvfbServer::kWidth);
-    EXPECT_EQ(window.height, test::XvfbServer::kHeight);
+    EXPECT_EQ(window.width, test::kScreenWidth);
+    EXPECT_EQ(window.height, test::kScreenHeight);
     platform::Rect full = window.window->clientRect();
     EXPECT_EQ(full.x, 0);
     EXPECT_EQ(full.y, 0);

@@ -29,25 +29,35 @@ bool leftOut(const ProgramSetup& setup, const fs::path& module) {
     return false;
 }
 
+// The folder of the run that holds the program.
+fs::path programHome(const TempDir& dir, const ProgramSetup& setup) {
+    return dir.path() / setup.programFolder;
+}
+
+std::string inProgramFolder(const ProgramSetup& setup, const std::string& name) {
+    return setup.programFolder.empty() ? name : setup.programFolder + "/" + name;
+}
+
 void prepare(const TempDir& dir, const ProgramSetup& setup) {
     const fs::path bin = setup.binaryDir.value_or(fs::path(TROVANE_BINARY_DIR));
+    const fs::path home = programHome(dir, setup);
+    fs::create_directories(home / "textures");
     // A copy, not a link: the program looks for its modules beside the file
     // it was started from, so only the links made here are found.
-    fs::copy_file(bin / setup.executable, dir / setup.executable);
+    fs::copy_file(bin / setup.executable, home / setup.executable);
     for (const auto& entry : fs::directory_iterator(bin)) {
         if (entry.path().extension() == setup.moduleExtension && !leftOut(setup, entry.path())) {
-            fs::create_symlink(entry.path(), dir / entry.path().filename().string());
+            fs::create_symlink(entry.path(), home / entry.path().filename());
         }
     }
     if (setup.settings) {
-        dir.write("config.ini", setup.settings->text());
+        dir.write(inProgramFolder(setup, "config.ini"), setup.settings->text());
     }
-    fs::create_directories(dir / "textures");
     if (setup.textureBytes) {
-        dir.write("textures/morvex.jpg", *setup.textureBytes);
+        dir.write(inProgramFolder(setup, "textures/morvex.jpg"), *setup.textureBytes);
     } else if (setup.texture) {
         fs::copy_file(fs::path(TROVANE_SOURCE_DIR) / "textures" / "morvex.jpg",
-                      dir / "textures/morvex.jpg");
+                      home / "textures/morvex.jpg");
     }
 }
 
@@ -78,7 +88,7 @@ ProgramRun::ProgramRun(const std::string& display, const ProgramSetup& setup)
     prepare(dir_, setup);
     LaunchOptions options;
     options.argv = setup.launcher;
-    options.argv.push_back((dir_ / setup.executable).string());
+    options.argv.push_back((programHome(dir_, setup) / setup.executable).string());
     options.argv.insert(options.argv.end(), setup.arguments.begin(), setup.arguments.end());
     options.workingDirectory = dir_.path();
     options.environment = setup.environment;

@@ -49,8 +49,10 @@ struct ProgramSetup {
     std::optional<std::filesystem::path> binaryDir;
     std::string moduleExtension = ".so";
     std::vector<std::string> launcher;
-    // Where the pointer is put on the screen before the program starts.
-    std::optional<std::pair<int, int>> pointerAt;
+    // A folder (UTF-8 name) of the run's directory that holds the program and
+    // its files; the program still starts in the run's directory, so it
+    // finds them only beside itself. Empty: the run's directory itself.
+    std::string programFolder;
 };
 
 class ProgramRun {

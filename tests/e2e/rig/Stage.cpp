@@ -1,19 +1,8 @@
 #include "Stage.h"
 
 namespace e2e {
-namespace {
 
-const ProgramSetup& withPointerPlaced(const XDisplay& x, const ProgramSetup& setup) {
-    if (setup.pointerAt) {
-        x.moveMouseTo(setup.pointerAt->first, setup.pointerAt->second);
-    }
-    return setup;
-}
-
-} // namespace
-
-Stage::Stage(const ProgramSetup& setup)
-    : x_(xvfb_.display()), run_(xvfb_.display(), withPointerPlaced(x_, setup)) {
+Stage::Stage(const ProgramSetup& setup) : x_(xvfb_.display()), run_(xvfb_.display(), setup) {
     window_ = x_.waitForWindow(run_.process().pid(), kWindowLimit);
     if (window_) {
         x_.focus(*window_);
