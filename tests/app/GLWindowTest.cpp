@@ -111,6 +111,12 @@ TEST(GLWindowCreate, TitlesOutsideAsciiOrTooLongForAWindowClassStillOpenIt) {
     EXPECT_TRUE(window.window->visible());
 }
 
+TEST(GLWindowCreate, AFormatWithoutDepthBitsIsStillAWindow) {
+    GLWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, "Flat", 320, 200, true, 32, 0));
+    EXPECT_NE(window.renderContext, nullptr);
+}
+
 TEST(GLWindowCreate, SizeBeyondTheDesktopIsReducedToIt) {
     GLWindow window;
     ASSERT_TRUE(window.CreateGLWindow(false, "Big", 5000, 4000, true, 32, 32));

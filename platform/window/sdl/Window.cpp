@@ -45,13 +45,17 @@ std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string
         flags |= SDL_WINDOW_BORDERLESS;
     }
     const Rect& r = options.client;
-    for (int depth = options.depthBits; depth > 0; depth = nextDepth(depth)) {
+    // Down to no depth buffer at all, as the closest format would be.
+    for (int depth = std::max(options.depthBits, 0);; depth = nextDepth(depth)) {
         askPixelFormat(options, depth);
         SDL_Window* window = SDL_CreateWindow(options.title, r.x, r.y, r.width, r.height, flags);
         if (window != nullptr) {
             return std::unique_ptr<Window>(new Window(window, depth));
         }
         error = SDL_GetError();
+        if (depth == 0) {
+            break;
+        }
     }
     error = "cannot create an OpenGL window: " + error;
     return nullptr;
