@@ -1,6 +1,7 @@
 // The pointer is the user's while the demo is paused and while another
 // window has the focus: it stays where it is moved, and the moves made
 // meanwhile do not turn the camera when flying resumes.
+#include "AnotherWindow.h"
 #include "FrameViews.h"
 
 #include <gtest/gtest.h>
@@ -49,16 +50,12 @@ TEST(PointerRelease, FocusOnAnotherWindowFreesThePointer) {
     FrameStage s(insideTheStation());
     ASSERT_TRUE(s.ready()) << s.stage().program().err();
     XDisplay& x = s.stage().x();
-    LaunchOptions another;
-    another.argv = {"xmessage", "-title", "Another", "-geometry", "+0+0", "another window"};
-    another.environment = {{"DISPLAY", x.name()}};
-    ChildProcess other(another);
-    std::optional<std::string> otherWindow = x.waitForWindowNamed("Another", Milliseconds(10000));
-    ASSERT_TRUE(otherWindow);
+    const AnotherWindow other(x);
+    ASSERT_TRUE(other.window());
     std::optional<Image> before = s.shot("before-focus.png");
     ASSERT_TRUE(before);
 
-    ASSERT_TRUE(x.focus(*otherWindow));
+    ASSERT_TRUE(x.focus(*other.window()));
     // The window system reports a lost focus a moment late.
     sleepFor(Milliseconds(1000));
     x.moveMouseTo(600, 400);

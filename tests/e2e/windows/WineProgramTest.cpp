@@ -1,6 +1,7 @@
 // The Windows build's Trovane.exe under Wine on a virtual X server, driven
 // like the Linux program and compared with it picture for picture.
 #include "../FrameViews.h"
+#include "AnotherWindow.h"
 #include "Stage.h"
 
 #include <gtest/gtest.h>
@@ -204,16 +205,12 @@ TEST_F(WineProgram, KeysAndMovesForAnotherWindowLeaveTheViewAlone) {
     Stage stage(onWine());
     ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
     XDisplay& x = stage.x();
-    LaunchOptions another;
-    another.argv = {"xmessage", "-title", "Another", "-geometry", "+0+0", "another window"};
-    another.environment = {{"DISPLAY", x.name()}};
-    ChildProcess other(another);
-    std::optional<std::string> otherWindow = x.waitForWindowNamed("Another", Milliseconds(10000));
-    ASSERT_TRUE(otherWindow);
+    const AnotherWindow other(x);
+    ASSERT_TRUE(other.window());
     std::optional<View> before = viewOf(stage, "other-before.png");
     ASSERT_TRUE(before);
 
-    ASSERT_TRUE(x.focus(*otherWindow));
+    ASSERT_TRUE(x.focus(*other.window()));
     sleepFor(Milliseconds(1000)); // the lost focus is reported a moment late
     x.holdKey("Up", Milliseconds(400));
     x.moveMouseBy(200, 50);
