@@ -329,6 +329,25 @@ TEST(GLWindowClock, CountsSingleMilliseconds) {
     EXPECT_LE(steps[steps.size() / 2], 0.0025);
 }
 
+#ifdef _WIN32
+// The thread's execution state, read by setting it to what it was.
+EXECUTION_STATE executionState() {
+    const EXECUTION_STATE state = SetThreadExecutionState(ES_CONTINUOUS);
+    SetThreadExecutionState(state);
+    return state;
+}
+
+TEST(GLWindowClock, KeepsTheDisplayAwakeWhileRunningOnly) {
+    GLWindow window;
+    ASSERT_TRUE(window.CreateGLWindow(false, "Awake", 320, 200, true, 32, 32));
+    EXPECT_NE(executionState() & ES_DISPLAY_REQUIRED, 0u);
+    window.TogglePause();
+    EXPECT_EQ(executionState() & ES_DISPLAY_REQUIRED, 0u);
+    window.TogglePause();
+    EXPECT_NE(executionState() & ES_DISPLAY_REQUIRED, 0u);
+}
+#endif
+
 TEST(GLWindowClock, SpaceAndPauseToggleTheClock) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Keys", false, 320, 200));
