@@ -58,6 +58,14 @@ std::optional<int> setPixelFormat(HDC deviceContext, const WindowOptions& option
     return chosen.cDepthBits;
 }
 
+// The whole screen the window stands on, in real pixels.
+RECT screenOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcMonitor;
+}
+
 // Pixels per inch of the screen the window stands on; the unscaled 96 where
 // the system cannot say (before Windows 10).
 UINT dpiOf(HWND window) {
@@ -81,8 +89,11 @@ void scaleToScreen(HWND window, const Rect& client, DWORD style, DWORD exStyle) 
     if (dpi == kUnscaledDpi) {
         return;
     }
-    const SIZE size =
-        outerSize(scaled(client.width, dpi), scaled(client.height, dpi), style, exStyle);
+    // Never larger than the screen, as the size asked for was not.
+    const RECT screen = screenOf(window);
+    const int width = std::min(scaled(client.width, dpi), int{screen.right - screen.left});
+    const int height = std::min(scaled(client.height, dpi), int{screen.bottom - screen.top});
+    const SIZE size = outerSize(width, height, style, exStyle);
     SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -105,14 +116,6 @@ HWND createWindow(const WindowOptions& options) {
 void setStyle(HWND window, DWORD style, DWORD exStyle) {
     SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
     SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
-}
-
-// The whole screen the window stands on, in real pixels.
-RECT screenOf(HWND window) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    return monitor.rcMonitor;
 }
 
 } // namespace
