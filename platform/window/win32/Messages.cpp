@@ -8,7 +8,7 @@ namespace {
 void post(UINT id, WPARAM value) {
     // To the window while there is one: a modal loop (moving or sizing the
     // window) dispatches window messages but drops thread messages.
-    HWND window = win32::currentWindow().window;
+    HWND window = win32::windowForPosting();
     if (window != nullptr) {
         PostMessageW(window, id, value, 0);
     } else {

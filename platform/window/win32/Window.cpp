@@ -140,7 +140,7 @@ std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string
         win32::unregisterWindowClass();
         return nullptr;
     }
-    win32::currentWindow() = win32::CurrentWindow{window, deviceContext};
+    win32::setCurrentWindow(win32::CurrentWindow{window, deviceContext});
     win32::pointerHold().attach(window);
     return std::unique_ptr<Window>(new Window(window, *depth));
 }
@@ -149,7 +149,7 @@ Window::~Window() {
     HWND window = handleOf(window_);
     win32::pointerHold().detach();
     ReleaseDC(window, win32::currentWindow().deviceContext);
-    win32::currentWindow() = win32::CurrentWindow{};
+    win32::setCurrentWindow(win32::CurrentWindow{});
     DestroyWindow(window);
     win32::unregisterWindowClass();
 }

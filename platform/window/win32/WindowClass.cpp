@@ -3,6 +3,7 @@
 #include "platform/win32/WideText.h"
 #include "platform/window/win32/PointerHold.h"
 
+#include <atomic>
 #include <deque>
 
 namespace trovane::platform::win32 {
@@ -223,9 +224,24 @@ const wchar_t* windowClassName() {
     return registeredClass.c_str();
 }
 
-CurrentWindow& currentWindow() {
-    static CurrentWindow current;
+namespace {
+
+CurrentWindow current;
+std::atomic<HWND> forPosting{nullptr};
+
+} // namespace
+
+const CurrentWindow& currentWindow() {
     return current;
+}
+
+void setCurrentWindow(const CurrentWindow& window) {
+    current = window;
+    forPosting.store(window.window);
+}
+
+HWND windowForPosting() {
+    return forPosting.load();
 }
 
 void setMessageThread(DWORD id) {

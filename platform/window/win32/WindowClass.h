@@ -28,7 +28,11 @@ struct CurrentWindow {
     HWND window = nullptr;
     HDC deviceContext = nullptr;
 };
-CurrentWindow& currentWindow();
+const CurrentWindow& currentWindow();
+void setCurrentWindow(const CurrentWindow& current);
+// The current window as another thread may read it (the console's Ctrl+C
+// arrives on a thread of its own); null when none is open.
+HWND windowForPosting();
 
 // The thread whose queue takes the program's messages.
 void setMessageThread(DWORD thread);
