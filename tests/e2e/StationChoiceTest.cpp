@@ -37,8 +37,10 @@ std::vector<std::string> flownCells(const std::string& err) {
 }
 
 // Where the first station's start room is; the place -station 1 starts from.
+// The tests' build of the program reports the stations it flies.
 ProgramSetup startingStation(int n) {
     ProgramSetup setup = startingAt("7.5", "5.5", "4.5");
+    setup.executable = "TrovaneLogging";
     setup.environment["TROVANE_STATION_LOG"] = "1";
     if (n != 1) {
         setup.arguments = {"-station", std::to_string(n)};
