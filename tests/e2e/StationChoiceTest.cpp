@@ -87,6 +87,18 @@ TEST(StationChoice, SevenStartsElsewhereAndTheWheelButtonGivesEight) {
     EXPECT_EQ(flown[1], expected[7]);
 }
 
+// The lines are the tests' build's alone: the shipped program reads neither variable.
+TEST(StationChoice, ShippedProgramReportsNothing) {
+    ProgramSetup setup = startingStation(1);
+    setup.executable = "Trovane";
+    setup.environment["TROVANE_FIRST_FRAME_LOG"] = "1";
+    FrameStage stage(setup);
+    ASSERT_TRUE(stage.ready()) << stage.stage().program().err();
+    const std::string err = stage.stage().program().err();
+    EXPECT_TRUE(flownCells(err).empty()) << err;
+    EXPECT_EQ(err.find("first frame presented"), std::string::npos) << err;
+}
+
 TEST(StationChoice, NumberOutsideTheRangeIsOneLineAndExitTwo) {
     XvfbServer xvfb;
     for (const char* bad : {"0", "100001", "7x"}) {
