@@ -78,9 +78,8 @@ private:
     // The clock the frame update reads: the window's, or the timedemo's
     // fixed steps.
     double frameTime();
-    // With TROVANE_STATION_LOG set, writes the station's cell codes (x-major,
-    // z innermost) as one line to standard error, for tests that check which
-    // station is flown.
+    // Tells the program's hooks which station is flown, for tests that check
+    // it (see ProgramHooks.h).
     void showStation();
 
     bool stationShown_ = false;

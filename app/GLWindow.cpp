@@ -1,6 +1,7 @@
 #include "app/GLWindow.h"
 
 #include "app/FrameClock.h"
+#include "app/ProgramHooks.h"
 #include "app/Screenshot.h"
 #include "app/Settings.h"
 #include "platform/file/OpenFile.h"
@@ -14,9 +15,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace trovane {
@@ -26,20 +25,14 @@ constexpr unsigned kFadeInMilliseconds = 200;
 constexpr unsigned kFadeOutMilliseconds = 500;
 constexpr std::uint32_t kScreenshotNoticeMilliseconds = 4000;
 
-// For start-up measurements: with TROVANE_FIRST_FRAME_LOG set, the first
-// presented frame writes its wall-clock time (ms since the epoch) to stderr.
+// Start-up is measured to the first presented frame.
 void reportFirstFrame() {
     static bool reported = false;
     if (reported) {
         return;
     }
     reported = true;
-    if (std::getenv("TROVANE_FIRST_FRAME_LOG") == nullptr) {
-        return;
-    }
-    auto now = std::chrono::system_clock::now().time_since_epoch();
-    long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
-    std::fprintf(stderr, "first frame presented at %lld\n", ms);
+    hooks::firstFramePresented();
 }
 
 } // namespace

@@ -1,10 +1,7 @@
 // -station N: the Nth station of the sequence, with the camera in its start
 // room.
 #include "app/Application.h"
-
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include "app/ProgramHooks.h"
 
 namespace trovane {
 
@@ -25,14 +22,7 @@ Vector3 Application::StartRoomCentre() const {
 
 void Application::showStation() {
     stationShown_ = true;
-    if (std::getenv("TROVANE_STATION_LOG") == nullptr) {
-        return;
-    }
-    std::string codes;
-    for (const CellCode code : structure.cells) {
-        codes += static_cast<char>(code);
-    }
-    std::fprintf(stderr, "station cells %s\n", codes.c_str());
+    hooks::stationShown(structure.cells);
 }
 
 } // namespace trovane

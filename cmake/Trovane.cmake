@@ -11,13 +11,14 @@ target_compile_options(trovane_warnings INTERFACE -Wall -Wextra -Wpedantic)
 add_library(trovane_source_root INTERFACE)
 target_include_directories(trovane_source_root INTERFACE ${PROJECT_SOURCE_DIR})
 
-# trovane_add_plugin(<Name> SOURCES ... [LIBS ...])
+# trovane_add_plugin(<Name> SOURCES ... [LIBS ...] [FOR_TESTS])
 # A run-time loaded module "<Name>.so" ("<Name>.dll" on Windows) written next to
 # the Trovane executable. -Bsymbolic keeps the module's calls to its own exports
 # inside the module even when the loading program exports the same names; a
-# Windows DLL binds those calls inside itself anyway.
+# Windows DLL binds those calls inside itself anyway. A FOR_TESTS module is
+# built the same way but neither installed nor packed with the program.
 function(trovane_add_plugin name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "FOR_TESTS" "" "SOURCES;LIBS" ${ARGN})
     add_library(${name} MODULE ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE trovane_sdk trovane_warnings ${ARG_LIBS})
     if(WIN32)
@@ -26,7 +27,9 @@ function(trovane_add_plugin name)
         set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".so")
         target_link_options(${name} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
     endif()
-    set_property(GLOBAL APPEND PROPERTY TROVANE_PLUGINS ${name})
+    if(NOT ARG_FOR_TESTS)
+        set_property(GLOBAL APPEND PROPERTY TROVANE_PLUGINS ${name})
+    endif()
 endfunction()
 
 # trovane_add_test(<name> SOURCES ... [LIBS ...] [LABELS ...] [NEEDS_PLUGINS])

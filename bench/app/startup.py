@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Start-up time and resident memory of Trovane on a virtual X server.
 
-Start-up: from launch to the first presented frame (the program reports the
-wall-clock time of its first Present when TROVANE_FIRST_FRAME_LOG is set),
-the median of repeated runs. Memory: VmRSS from /proc/<pid>/status after the
-program has run for a while.
+Start-up: from launch to the first presented frame, the median of repeated
+runs. Memory: VmRSS from /proc/<pid>/status after the program has run for a
+while. Both run TrovaneLogging, the tests' build of the program (the target
+of that name), which reports the wall-clock time of its first Present when
+TROVANE_FIRST_FRAME_LOG is set; the shipped Trovane never does.
 
     bench/app/startup.py [--runs N] [--settle SECONDS] [--build DIR]
 """
@@ -20,6 +21,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
+PROGRAM = "TrovaneLogging"
 
 
 def free_display():
@@ -56,7 +58,10 @@ class Xvfb:
 
 def prepare(folder, build):
     build = os.path.abspath(build)
-    shutil.copy(os.path.join(build, "bin", "Trovane"), folder)
+    if not os.path.exists(os.path.join(build, "bin", PROGRAM)):
+        sys.exit(f"no {PROGRAM} in {build}/bin: build it with "
+                 f"cmake --build {build} --target {PROGRAM}")
+    shutil.copy(os.path.join(build, "bin", PROGRAM), folder)
     for name in os.listdir(os.path.join(build, "bin")):
         if name.endswith(".so"):
             os.symlink(os.path.join(build, "bin", name), os.path.join(folder, name))
@@ -67,7 +72,7 @@ def prepare(folder, build):
 def launch(folder, display):
     env = dict(os.environ, DISPLAY=f":{display}", SDL_VIDEODRIVER="x11",
                TROVANE_FIRST_FRAME_LOG="1")
-    return subprocess.Popen([os.path.join(folder, "Trovane")], cwd=folder, env=env,
+    return subprocess.Popen([os.path.join(folder, PROGRAM)], cwd=folder, env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
                             start_new_session=True)
 

@@ -19,10 +19,6 @@ public:
 
 // The input system of the running program's window system, or null when
 // there is none: no module handle, or no video and event subsystem.
-//
-// For tests, TROVANE_INPUT_FAIL makes chosen steps fail: a comma-separated
-// list of "create", "device", "format", "acquire" or "read", each optionally
-// prefixed with "mouse." or "keyboard." (see FailurePlan.h).
 std::unique_ptr<InputSystem> createInputSystem(ModuleHandle program);
 
 } // namespace trovane::platform::input

@@ -1,7 +1,7 @@
 // The input library's contract: "Mouse" (0) and "Keyboard" (1).
+#include "InputSystemFactory.h"
 #include "SystemKeyboard.h"
 #include "SystemMouse.h"
-#include "platform/input/InputSystem.h"
 #include "sdk/PluginExports.h"
 
 #include <new>
@@ -13,11 +13,10 @@ constexpr int kMouseId = 0;
 
 void* createDevice(int id) {
     if (id == kMouseId) {
-        Mouse* mouse = new (std::nothrow) tactrel::SystemMouse(&tactrel::input::createInputSystem);
+        Mouse* mouse = new (std::nothrow) tactrel::SystemMouse(&tactrel::libraryInputSystem);
         return mouse;
     }
-    Keyboard* keyboard =
-        new (std::nothrow) tactrel::SystemKeyboard(&tactrel::input::createInputSystem);
+    Keyboard* keyboard = new (std::nothrow) tactrel::SystemKeyboard(&tactrel::libraryInputSystem);
     return keyboard;
 }
 

@@ -37,8 +37,10 @@ std::vector<std::string> flownCells(const std::string& err) {
 }
 
 // Where the first station's start room is; the place -station 1 starts from.
+// The tests' build of the program reports the stations it flies.
 ProgramSetup startingStation(int n) {
     ProgramSetup setup = startingAt("7.5", "5.5", "4.5");
+    setup.executable = "TrovaneLogging";
     setup.environment["TROVANE_STATION_LOG"] = "1";
     if (n != 1) {
         setup.arguments = {"-station", std::to_string(n)};
@@ -83,6 +85,18 @@ TEST(StationChoice, SevenStartsElsewhereAndTheWheelButtonGivesEight) {
     const std::vector<std::string> flown = flownCells(seven.stage().program().err());
     ASSERT_GE(flown.size(), 2u);
     EXPECT_EQ(flown[1], expected[7]);
+}
+
+// The lines are the tests' build's alone: the shipped program reads neither variable.
+TEST(StationChoice, ShippedProgramReportsNothing) {
+    ProgramSetup setup = startingStation(1);
+    setup.executable = "Trovane";
+    setup.environment["TROVANE_FIRST_FRAME_LOG"] = "1";
+    FrameStage stage(setup);
+    ASSERT_TRUE(stage.ready()) << stage.stage().program().err();
+    const std::string err = stage.stage().program().err();
+    EXPECT_TRUE(flownCells(err).empty()) << err;
+    EXPECT_EQ(err.find("first frame presented"), std::string::npos) << err;
 }
 
 TEST(StationChoice, NumberOutsideTheRangeIsOneLineAndExitTwo) {

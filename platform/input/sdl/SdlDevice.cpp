@@ -11,13 +11,13 @@ DataFormat formatOf(DeviceKind kind) {
 
 } // namespace
 
-SdlDevice::SdlDevice(DeviceKind kind, std::shared_ptr<SdlVideoReference> video, FailurePlan plan)
-    : kind_(kind), video_(std::move(video)), plan_(plan) {}
+SdlDevice::SdlDevice(DeviceKind kind, std::shared_ptr<SdlVideoReference> video)
+    : kind_(kind), video_(std::move(video)) {}
 
 SdlDevice::~SdlDevice() = default;
 
 bool SdlDevice::setDataFormat(DataFormat format) {
-    if (acquired_ || format != formatOf(kind_) || plan_.fails(Step::Format, kind_)) {
+    if (acquired_ || format != formatOf(kind_)) {
         return false;
     }
     formatSet_ = true;
@@ -28,7 +28,7 @@ bool SdlDevice::acquire() {
     if (acquired_) {
         return true;
     }
-    if (!formatSet_ || !SdlVideoReference::videoRunning() || plan_.fails(Step::Acquire, kind_)) {
+    if (!formatSet_ || !SdlVideoReference::videoRunning()) {
         return false;
     }
     acquired_ = true;
@@ -51,9 +51,6 @@ bool SdlDevice::getDeviceState(std::size_t size, void* data) {
     // it must be acquired again.
     if (!SdlVideoReference::videoRunning()) {
         unacquire();
-        return false;
-    }
-    if (plan_.fails(Step::Read, kind_)) {
         return false;
     }
     readState(data);

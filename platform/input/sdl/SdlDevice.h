@@ -1,8 +1,7 @@
 // What the SDL mouse and keyboard share: the data format and acquisition
-// rules of a device, and the steps a test asked to fail.
+// rules of a device.
 #pragma once
 
-#include "platform/input/FailurePlan.h"
 #include "platform/input/InputDevice.h"
 #include "platform/input/sdl/SdlVideoReference.h"
 
@@ -12,7 +11,7 @@ namespace trovane::platform::input {
 
 class SdlDevice : public InputDevice {
 public:
-    SdlDevice(DeviceKind kind, std::shared_ptr<SdlVideoReference> video, FailurePlan plan);
+    SdlDevice(DeviceKind kind, std::shared_ptr<SdlVideoReference> video);
     ~SdlDevice() override;
 
     bool setDataFormat(DataFormat format) override;
@@ -33,7 +32,6 @@ protected:
 private:
     DeviceKind kind_;
     std::shared_ptr<SdlVideoReference> video_;
-    FailurePlan plan_;
     bool formatSet_ = false;
     bool acquired_ = false;
 };

@@ -8,29 +8,25 @@
 
 namespace trovane::platform::input {
 
-SdlInputSystem::SdlInputSystem(std::shared_ptr<SdlVideoReference> video, FailurePlan plan)
-    : video_(std::move(video)), plan_(plan) {}
+SdlInputSystem::SdlInputSystem(std::shared_ptr<SdlVideoReference> video)
+    : video_(std::move(video)) {}
 
 std::unique_ptr<InputDevice> SdlInputSystem::createDevice(DeviceKind kind) {
-    if (plan_.fails(Step::Device, kind)) {
-        return nullptr;
-    }
     if (kind == DeviceKind::SystemMouse) {
-        return std::make_unique<SdlMouseDevice>(video_, plan_);
+        return std::make_unique<SdlMouseDevice>(video_);
     }
-    return std::make_unique<SdlKeyboardDevice>(video_, plan_);
+    return std::make_unique<SdlKeyboardDevice>(video_);
 }
 
 std::unique_ptr<InputSystem> createInputSystem(ModuleHandle program) {
-    const FailurePlan plan = FailurePlan::fromEnvironment();
-    if (program == nullptr || plan.failsCreate()) {
+    if (program == nullptr) {
         return nullptr;
     }
     auto video = std::make_shared<SdlVideoReference>();
     if (!video->held()) {
         return nullptr;
     }
-    return std::make_unique<SdlInputSystem>(std::move(video), plan);
+    return std::make_unique<SdlInputSystem>(std::move(video));
 }
 
 } // namespace trovane::platform::input

@@ -1,7 +1,6 @@
 // The input system over SDL's video and event subsystems.
 #pragma once
 
-#include "platform/input/FailurePlan.h"
 #include "platform/input/InputSystem.h"
 #include "platform/input/sdl/SdlVideoReference.h"
 
@@ -11,14 +10,13 @@ namespace trovane::platform::input {
 
 class SdlInputSystem final : public InputSystem {
 public:
-    SdlInputSystem(std::shared_ptr<SdlVideoReference> video, FailurePlan plan);
+    explicit SdlInputSystem(std::shared_ptr<SdlVideoReference> video);
 
     std::unique_ptr<InputDevice> createDevice(DeviceKind kind) override;
 
 private:
     // Shared with the devices, so SDL stays up while any of them lives.
     std::shared_ptr<SdlVideoReference> video_;
-    FailurePlan plan_;
 };
 
 } // namespace trovane::platform::input

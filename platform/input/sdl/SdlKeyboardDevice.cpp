@@ -9,8 +9,8 @@
 
 namespace trovane::platform::input {
 
-SdlKeyboardDevice::SdlKeyboardDevice(std::shared_ptr<SdlVideoReference> video, FailurePlan plan)
-    : SdlDevice(DeviceKind::SystemKeyboard, std::move(video), plan) {}
+SdlKeyboardDevice::SdlKeyboardDevice(std::shared_ptr<SdlVideoReference> video)
+    : SdlDevice(DeviceKind::SystemKeyboard, std::move(video)) {}
 
 SdlKeyboardDevice::~SdlKeyboardDevice() {
     unacquireBeforeDestruction();

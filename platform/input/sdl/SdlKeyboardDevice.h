@@ -7,7 +7,7 @@ namespace trovane::platform::input {
 
 class SdlKeyboardDevice final : public SdlDevice {
 public:
-    SdlKeyboardDevice(std::shared_ptr<SdlVideoReference> video, FailurePlan plan);
+    explicit SdlKeyboardDevice(std::shared_ptr<SdlVideoReference> video);
     ~SdlKeyboardDevice() override;
 
 private:

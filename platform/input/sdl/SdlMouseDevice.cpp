@@ -11,8 +11,8 @@
 
 namespace trovane::platform::input {
 
-SdlMouseDevice::SdlMouseDevice(std::shared_ptr<SdlVideoReference> video, FailurePlan plan)
-    : SdlDevice(DeviceKind::SystemMouse, std::move(video), plan) {}
+SdlMouseDevice::SdlMouseDevice(std::shared_ptr<SdlVideoReference> video)
+    : SdlDevice(DeviceKind::SystemMouse, std::move(video)) {}
 
 SdlMouseDevice::~SdlMouseDevice() {
     unacquireBeforeDestruction();

@@ -13,7 +13,7 @@ namespace trovane::platform::input {
 
 class SdlMouseDevice final : public SdlDevice {
 public:
-    SdlMouseDevice(std::shared_ptr<SdlVideoReference> video, FailurePlan plan);
+    explicit SdlMouseDevice(std::shared_ptr<SdlVideoReference> video);
     ~SdlMouseDevice() override;
 
 private:

@@ -33,16 +33,15 @@ DataFormat formatOf(DeviceKind kind) {
 
 } // namespace
 
-DirectInputDevice::DirectInputDevice(DeviceKind kind, ComRef<IDirectInputDevice8A> device,
-                                     FailurePlan plan)
-    : kind_(kind), device_(std::move(device)), plan_(plan) {}
+DirectInputDevice::DirectInputDevice(DeviceKind kind, ComRef<IDirectInputDevice8A> device)
+    : kind_(kind), device_(std::move(device)) {}
 
 DirectInputDevice::~DirectInputDevice() {
     device_->Unacquire();
 }
 
 bool DirectInputDevice::setDataFormat(DataFormat format) {
-    if (format != formatOf(kind_) || plan_.fails(Step::Format, kind_)) {
+    if (format != formatOf(kind_)) {
         return false;
     }
     const DIDATAFORMAT* layout = format == DataFormat::Mouse ? &c_dfDIMouse : &c_dfDIKeyboard;
@@ -55,7 +54,7 @@ bool DirectInputDevice::setDataFormat(DataFormat format) {
 }
 
 bool DirectInputDevice::acquire() {
-    if (!formatSet_ || plan_.fails(Step::Acquire, kind_)) {
+    if (!formatSet_) {
         return false;
     }
     // An acquired device answers S_FALSE, which counts as success.
@@ -67,7 +66,7 @@ void DirectInputDevice::unacquire() {
 }
 
 bool DirectInputDevice::getDeviceState(std::size_t size, void* data) {
-    if (!formatSet_ || data == nullptr || size != stateSize() || plan_.fails(Step::Read, kind_)) {
+    if (!formatSet_ || data == nullptr || size != stateSize()) {
         return false;
     }
     // Read aside first, so a failed read leaves the caller's buffer as it was.

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "platform/com/ComRef.h"
-#include "platform/input/FailurePlan.h"
 #include "platform/input/InputDevice.h"
 #include "platform/input/win32/DirectInput.h"
 
@@ -14,7 +13,7 @@ namespace trovane::platform::input {
 
 class DirectInputDevice final : public InputDevice {
 public:
-    DirectInputDevice(DeviceKind kind, ComRef<IDirectInputDevice8A> device, FailurePlan plan);
+    DirectInputDevice(DeviceKind kind, ComRef<IDirectInputDevice8A> device);
     ~DirectInputDevice() override;
     DirectInputDevice(const DirectInputDevice&) = delete;
     DirectInputDevice& operator=(const DirectInputDevice&) = delete;
@@ -32,7 +31,6 @@ private:
 
     DeviceKind kind_;
     ComRef<IDirectInputDevice8A> device_;
-    FailurePlan plan_;
     bool formatSet_ = false;
     std::uintptr_t pointerTakesSeen_ = 0;
 };

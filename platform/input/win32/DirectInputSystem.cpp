@@ -6,13 +6,10 @@
 
 namespace trovane::platform::input {
 
-DirectInputSystem::DirectInputSystem(ComRef<IDirectInput8A> directInput, FailurePlan plan)
-    : directInput_(std::move(directInput)), plan_(plan) {}
+DirectInputSystem::DirectInputSystem(ComRef<IDirectInput8A> directInput)
+    : directInput_(std::move(directInput)) {}
 
 std::unique_ptr<InputDevice> DirectInputSystem::createDevice(DeviceKind kind) {
-    if (plan_.fails(Step::Device, kind)) {
-        return nullptr;
-    }
     const GUID& instance = kind == DeviceKind::SystemMouse ? GUID_SysMouse : GUID_SysKeyboard;
     ComRef<IDirectInputDevice8A> device;
     if (FAILED(directInput_->CreateDevice(instance, device.out(), nullptr)) ||
@@ -23,12 +20,11 @@ std::unique_ptr<InputDevice> DirectInputSystem::createDevice(DeviceKind kind) {
     // has a window to tie them to. Each keeps DirectInput's default (shared,
     // in the background), and the device itself counts input only while a
     // window of this program is in front.
-    return std::make_unique<DirectInputDevice>(kind, std::move(device), plan_);
+    return std::make_unique<DirectInputDevice>(kind, std::move(device));
 }
 
 std::unique_ptr<InputSystem> createInputSystem(ModuleHandle program) {
-    const FailurePlan plan = FailurePlan::fromEnvironment();
-    if (program == nullptr || plan.failsCreate()) {
+    if (program == nullptr) {
         return nullptr;
     }
     ComRef<IDirectInput8A> directInput;
@@ -38,7 +34,7 @@ std::unique_ptr<InputSystem> createInputSystem(ModuleHandle program) {
         directInput.get() == nullptr) {
         return nullptr;
     }
-    return std::make_unique<DirectInputSystem>(std::move(directInput), plan);
+    return std::make_unique<DirectInputSystem>(std::move(directInput));
 }
 
 } // namespace trovane::platform::input

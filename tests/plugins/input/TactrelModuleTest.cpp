@@ -1,5 +1,6 @@
 // The built input library, loaded as the program loads it: its contract, and
-// its set-up messages over the real device layer without a display.
+// its set-up messages over the real device layer without a display (those of
+// failed steps through its drill build, TactrelDrills).
 #include "app/PluginLoader.h"
 #include "sdk/InputDevices.h"
 #include "sdk/OwnedObject.h"
@@ -32,13 +33,13 @@ TEST(TactrelContractTest, NamesAreCaseSensitiveAndDefaultIsNotOne) {
 
 // The real devices: on Windows the system's DirectInput, elsewhere SDL with
 // its dummy video driver standing in for a display without input hardware.
-// TROVANE_INPUT_FAIL breaks chosen steps.
 class TactrelDevicesTest : public ::testing::Test {
 protected:
+    explicit TactrelDevicesTest(const char* library = "Tactrel.dll") : library_(library) {}
+
     void SetUp() override {
         environment.set("SDL_VIDEODRIVER", "dummy");
-        environment.unset("TROVANE_INPUT_FAIL");
-        ASSERT_TRUE(loader.Load("Tactrel.dll")) << loader.error();
+        ASSERT_TRUE(loader.Load(library_)) << loader.error();
     }
 
     // Initialises a new mouse (at 100, 50) and keyboard; returns what they printed.
@@ -63,6 +64,7 @@ protected:
         EXPECT_EQ(mouse->GetWheel(), 0);
     }
 
+    const char* library_;
     test::ScopedEnvironment environment;
     PluginLoader loader; // declared first: unloaded after the objects end
     plugin::Owned<Mouse> mouse;
@@ -74,6 +76,13 @@ TEST_F(TactrelDevicesTest, SetUpSucceedsSilentlyAndNothingMoves) {
     EXPECT_EQ(mouse->GetX(), 100);
     EXPECT_EQ(mouse->GetY(), 50);
     expectIdle();
+}
+
+// Only the drill build reads the drills' variable.
+TEST_F(TactrelDevicesTest, IgnoresTheDrillVariable) {
+    environment.set("TROVANE_INPUT_FAIL", "create");
+    EXPECT_EQ(initializeBoth(), "");
+    EXPECT_EQ(mouse->GetX(), 100);
 }
 
 #ifndef _WIN32
@@ -92,8 +101,12 @@ struct PlannedMessages {
     int x; // after set-up
 };
 
+// TROVANE_INPUT_FAIL breaks the chosen steps of the drill build.
 class TactrelSetupFailureTest : public TactrelDevicesTest,
-                                public ::testing::WithParamInterface<PlannedMessages> {};
+                                public ::testing::WithParamInterface<PlannedMessages> {
+protected:
+    TactrelSetupFailureTest() : TactrelDevicesTest("TactrelDrills.dll") {}
+};
 
 TEST_P(TactrelSetupFailureTest, PrintsExactlyTheMessagesOfTheFailedSteps) {
     environment.set("TROVANE_INPUT_FAIL", GetParam().plan);
@@ -109,9 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
         PlannedMessages{"mouse.device", "Mouse not available.", 0},
         PlannedMessages{"keyboard.device", "Keyboard not available.", 100},
         PlannedMessages{"format", "Invalid mouse data format.Invalid keyboard data format.", 0},
+        PlannedMessages{"mouse.format", "Invalid mouse data format.", 0},
         PlannedMessages{"mouse.acquire", "Failed to aquire mouse.", 0},
         PlannedMessages{"keyboard.acquire", "Failed to aquire keyboard.", 100},
-        PlannedMessages{"read", "", 100}),
+        PlannedMessages{"read", "", 100}, PlannedMessages{"nonsense", "", 100}),
     [](const auto& info) { return trovane::test::paramName(info.param.plan); });
 
 } // namespace

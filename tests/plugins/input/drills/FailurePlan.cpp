@@ -1,10 +1,10 @@
-#include "platform/input/FailurePlan.h"
+#include "FailurePlan.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
-namespace trovane::platform::input {
+namespace tactrel::test {
 namespace {
 
 constexpr const char* kVariable = "TROVANE_INPUT_FAIL";
@@ -89,4 +89,4 @@ bool FailurePlan::fails(Step step, DeviceKind kind) const {
     return (steps & bit(step)) != 0;
 }
 
-} // namespace trovane::platform::input
+} // namespace tactrel::test

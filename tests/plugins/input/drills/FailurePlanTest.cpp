@@ -1,9 +1,9 @@
-// The steps a test asks the input system to fail.
-#include "platform/input/FailurePlan.h"
+// The steps a drill asks the input system to fail.
+#include "FailurePlan.h"
 
 #include <gtest/gtest.h>
 
-namespace trovane::platform::input {
+namespace tactrel::test {
 namespace {
 
 constexpr DeviceKind kMouse = DeviceKind::SystemMouse;
@@ -41,4 +41,4 @@ TEST(FailurePlanTest, UnknownTokensAreReportedAndIgnored) {
 }
 
 } // namespace
-} // namespace trovane::platform::input
+} // namespace tactrel::test

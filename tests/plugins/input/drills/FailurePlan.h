@@ -1,15 +1,17 @@
-// Steps of the input system that a test asks to fail, so that every set-up
+// Steps of the input system that a drill asks to fail, so that every set-up
 // message of the input library can be shown without broken hardware.
 #pragma once
 
-#include "platform/input/InputDevice.h"
+#include "InputSystemFactory.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace trovane::platform::input {
+namespace tactrel::test {
+
+using input::DeviceKind;
 
 enum class Step { Create, Device, Format, Acquire, Read };
 
@@ -33,4 +35,4 @@ private:
     std::uint32_t keyboardSteps_ = 0;
 };
 
-} // namespace trovane::platform::input
+} // namespace tactrel::test
