@@ -9,7 +9,7 @@
 #include "app/GLWindow.h"
 #include "bsp/BspTree.h"
 #include "math/Matrix4.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 #include "sdk/InputDevices.h"
 #include "sdk/OwnedObject.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 namespace trovane {
 

@@ -5,7 +5,7 @@
 #include <list>
 #include <vector>
 
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 namespace trovane {
 

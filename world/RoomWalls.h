@@ -5,7 +5,7 @@
 
 #include "math/Matrix4.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vertex.h"
 #include "world/CellMap.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bsp/BspTree.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "world/CellMap.h"
 
 namespace trovane {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "bsp/BspTree.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "world/CellMap.h"
 
 namespace trovane {
