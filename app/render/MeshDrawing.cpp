@@ -1,4 +1,4 @@
-#include "app/MeshDrawing.h"
+#include "app/render/MeshDrawing.h"
 
 #include <GL/gl.h>
 

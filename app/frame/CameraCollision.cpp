@@ -1,4 +1,4 @@
-#include "app/CameraCollision.h"
+#include "app/frame/CameraCollision.h"
 
 #include "bsp/Collision.h"
 

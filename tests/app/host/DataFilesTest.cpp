@@ -1,6 +1,6 @@
 // Where settings and the texture are looked for: the working directory
 // first, the executable's own folder last.
-#include "app/DataFiles.h"
+#include "app/host/DataFiles.h"
 
 #include <gtest/gtest.h>
 

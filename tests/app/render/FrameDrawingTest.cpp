@@ -4,11 +4,11 @@
 // leaving the picture unchanged.
 #include "app/Application.h"
 
-#include "FirstStation.h"
-#include "app/BombFlight.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "app/frame/BombFlight.h"
 #include "tests/app/ProgramFolder.h"
+#include "tests/app/frame/FirstStation.h"
 #include "tests/support/DisplayForTests.h"
 #include "world/RoomWalls.h"
 #include "world/StationRandom.h"

@@ -1,7 +1,6 @@
-#include "app/DataFiles.h"
+#include "app/host/DataFiles.h"
 
-#include "app/LibraryNames.h"
-#include "app/StationTexture.h"
+#include "app/host/LibraryNames.h"
 #include "platform/file/OpenFile.h"
 #include "platform/module/ModuleSearch.h"
 

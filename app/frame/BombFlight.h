@@ -2,7 +2,7 @@
 // walls (reflecting bombs) or stopping at the first one (sticky bombs).
 #pragma once
 
-#include "app/Bomb.h"
+#include "app/frame/Bomb.h"
 #include "bsp/BspTree.h"
 #include "math/SharedPtr.h"
 

@@ -1,8 +1,8 @@
-#include "app/FrameUpdate.h"
+#include "app/frame/FrameUpdate.h"
 
-#include "app/BombFlight.h"
-#include "app/CameraCollision.h"
-#include "app/DemoFlight.h"
+#include "app/frame/BombFlight.h"
+#include "app/frame/CameraCollision.h"
+#include "app/frame/DemoFlight.h"
 
 #include <cmath>
 #include <cstdint>

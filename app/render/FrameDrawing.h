@@ -3,11 +3,11 @@
 // overlay of a grey cross and the status line. Needs the current GL context.
 #pragma once
 
-#include "app/Bomb.h"
-#include "app/DrawListCache.h"
-#include "app/FrameUpdate.h"
-#include "app/RoomCulling.h"
-#include "app/StationDisplayLists.h"
+#include "app/frame/Bomb.h"
+#include "app/frame/DrawListCache.h"
+#include "app/frame/FrameUpdate.h"
+#include "app/frame/RoomCulling.h"
+#include "app/render/StationDisplayLists.h"
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
 #include "math/SharedPtr.h"

@@ -1,7 +1,7 @@
-#include "app/FrameDrawing.h"
+#include "app/render/FrameDrawing.h"
 
-#include "app/MeshDrawing.h"
-#include "app/Projection.h"
+#include "app/render/MeshDrawing.h"
+#include "app/render/Projection.h"
 #include "math/BombMesh.h"
 
 #include <GL/gl.h>

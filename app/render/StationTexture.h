@@ -2,13 +2,11 @@
 // GL context exists.
 #pragma once
 
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 
 #include <vector>
 
 namespace trovane {
-
-inline constexpr const char* kStationTextureFile = "textures/morvex.jpg";
 
 // Asks extensionQuery's "Query" object for texture compression and
 // anisotropic filtering, loads the image library into images, reads the file

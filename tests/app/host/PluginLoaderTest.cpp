@@ -1,5 +1,5 @@
 // PluginLoader with the real libraries and with broken test libraries.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "platform/module/ModuleSearch.h"
 #include "sdk/OwnedObject.h"
 

@@ -1,4 +1,4 @@
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 
 #include <string>
 

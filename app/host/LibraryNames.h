@@ -8,5 +8,6 @@ inline constexpr const char* kFileReaderLibrary = "Bastrel.dll";
 inline constexpr const char* kIniParserLibrary = "Lexmoor.dll";
 inline constexpr const char* kImageReaderLibrary = "Vistrane.dll";
 inline constexpr const char* kTextureQueryLibrary = "Aurelix.dll";
+inline constexpr const char* kStationTextureFile = "textures/morvex.jpg";
 
 } // namespace trovane

@@ -1,7 +1,7 @@
 // The frame update's graphics switches applied to the current GL context.
 #pragma once
 
-#include "app/RenderSwitches.h"
+#include "app/frame/RenderSwitches.h"
 
 namespace trovane {
 

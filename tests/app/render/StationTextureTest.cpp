@@ -1,5 +1,5 @@
 // Which renderers get no anisotropic filtering on the station texture.
-#include "app/StationTexture.h"
+#include "app/render/StationTexture.h"
 
 #include <gtest/gtest.h>
 

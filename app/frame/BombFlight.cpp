@@ -1,4 +1,4 @@
-#include "app/BombFlight.h"
+#include "app/frame/BombFlight.h"
 
 #include "bsp/Collision.h"
 

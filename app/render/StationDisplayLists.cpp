@@ -1,6 +1,6 @@
-#include "app/StationDisplayLists.h"
+#include "app/render/StationDisplayLists.h"
 
-#include "app/MeshDrawing.h"
+#include "app/render/MeshDrawing.h"
 #include "bsp/DrawOrder.h"
 
 #include <GL/gl.h>

@@ -1,7 +1,7 @@
-#include "app/StationTexture.h"
+#include "app/render/StationTexture.h"
 
-#include "app/DataFiles.h"
-#include "app/LibraryNames.h"
+#include "app/host/DataFiles.h"
+#include "app/host/LibraryNames.h"
 #include "sdk/OutsideLibraries.h"
 #include "sdk/OwnedObject.h"
 

@@ -1,4 +1,4 @@
-#include "app/GLRenderSwitches.h"
+#include "app/render/GLRenderSwitches.h"
 
 #include <GL/gl.h>
 

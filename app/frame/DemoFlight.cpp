@@ -1,4 +1,4 @@
-#include "app/DemoFlight.h"
+#include "app/frame/DemoFlight.h"
 
 #include "math/Constants.h"
 

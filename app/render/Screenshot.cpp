@@ -1,4 +1,4 @@
-#include "app/Screenshot.h"
+#include "app/render/Screenshot.h"
 
 #include "platform/file/OpenFile.h"
 #include "platform/image/PngFile.h"

@@ -1,4 +1,4 @@
-#include "app/ProgramHooks.h"
+#include "app/hooks/ProgramHooks.h"
 
 namespace trovane::hooks {
 

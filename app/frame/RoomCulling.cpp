@@ -1,4 +1,4 @@
-#include "app/RoomCulling.h"
+#include "app/frame/RoomCulling.h"
 
 namespace trovane {
 

@@ -1,6 +1,6 @@
 // Screenshot files: the name from the moment, and the PNG writer's output and
 // refusals.
-#include "app/Screenshot.h"
+#include "app/render/Screenshot.h"
 
 #include "platform/image/PngFile.h"
 #include "tests/support/BigEndian.h"

@@ -1,4 +1,4 @@
-#include "app/DrawListCache.h"
+#include "app/frame/DrawListCache.h"
 
 #include "bsp/DrawOrder.h"
 

@@ -5,9 +5,9 @@
 // are handed in.
 #pragma once
 
-#include "app/Bomb.h"
-#include "app/RenderSwitches.h"
-#include "app/StatusText.h"
+#include "app/frame/Bomb.h"
+#include "app/frame/RenderSwitches.h"
+#include "app/frame/StatusText.h"
 #include "bsp/BspTree.h"
 #include "math/Matrix4.h"
 #include "math/SharedPtr.h"
