@@ -12,19 +12,6 @@
 
 namespace trovane::keys {
 
-inline constexpr const char* kProgramTitle = "Program.Title";   // window class, title, caption
-inline constexpr const char* kProgramWidth = "Program.Width";   // client width, truncated
-inline constexpr const char* kProgramHeight = "Program.Height"; // client height, truncated
-inline constexpr const char* kProgramStatistics = "Program.Statistics"; // progress lines
-inline constexpr const char* kPlugInsInput = "PlugIns.Input"; // library of "Mouse" and "Keyboard"
-inline constexpr const char* kRenderingZTest = "Rendering.Z-Test";
-inline constexpr const char* kRenderingFrontToBack = "Rendering.FrontToBack";
-inline constexpr const char* kRenderingCollisionDetection = "Rendering.CollisionDetection";
-inline constexpr const char* kRenderingPortalCulling = "Rendering.PortalCulling";
-inline constexpr const char* kLevelStartX = "Level.StartX";
-inline constexpr const char* kLevelStartY = "Level.StartY";
-inline constexpr const char* kLevelStartZ = "Level.StartZ";
-
 // How a value is read and which values make sense. A number a read file lacks
 // counts as `whenMissing`, a text as null.
 enum class Kind {
@@ -44,20 +31,20 @@ struct Setting {
 
 // Grouped by section, in the order config.ini lists them.
 inline constexpr Setting kTable[] = {
-    {kProgramTitle, Kind::Text, 0.0f, "Trovane", 0.0f},
-    {kProgramWidth, Kind::Size, 800.0f, nullptr, 0.0f},
-    {kProgramHeight, Kind::Size, 600.0f, nullptr, 0.0f},
-    {kProgramStatistics, Kind::Switch, 1.0f, nullptr, 0.0f},
-    {kPlugInsInput, Kind::Text, 0.0f, "Tactrel.dll", 0.0f},
-    {kRenderingZTest, Kind::Switch, 1.0f, nullptr, 0.0f},
-    {kRenderingFrontToBack, Kind::Switch, 0.0f, nullptr, 0.0f},
-    {kRenderingCollisionDetection, Kind::Switch, 1.0f, nullptr, 0.0f},
+    {"Program.Title", Kind::Text, 0.0f, "Trovane", 0.0f},
+    {"Program.Width", Kind::Size, 800.0f, nullptr, 0.0f},
+    {"Program.Height", Kind::Size, 600.0f, nullptr, 0.0f},
+    {"Program.Statistics", Kind::Switch, 1.0f, nullptr, 0.0f},
+    {"PlugIns.Input", Kind::Text, 0.0f, "Tactrel.dll", 0.0f},
+    {"Rendering.Z-Test", Kind::Switch, 1.0f, nullptr, 0.0f},
+    {"Rendering.FrontToBack", Kind::Switch, 0.0f, nullptr, 0.0f},
+    {"Rendering.CollisionDetection", Kind::Switch, 1.0f, nullptr, 0.0f},
     // Culling leaves the picture as it is, so a file written before it existed keeps it on.
-    {kRenderingPortalCulling, Kind::Switch, 1.0f, nullptr, 1.0f},
+    {"Rendering.PortalCulling", Kind::Switch, 1.0f, nullptr, 1.0f},
     // The centre of the first station's start room.
-    {kLevelStartX, Kind::Coordinate, 7.5f, nullptr, 0.0f},
-    {kLevelStartY, Kind::Coordinate, 5.5f, nullptr, 0.0f},
-    {kLevelStartZ, Kind::Coordinate, 4.5f, nullptr, 0.0f},
+    {"Level.StartX", Kind::Coordinate, 7.5f, nullptr, 0.0f},
+    {"Level.StartY", Kind::Coordinate, 5.5f, nullptr, 0.0f},
+    {"Level.StartZ", Kind::Coordinate, 4.5f, nullptr, 0.0f},
 };
 
 // "Program" of "Program.Title"; "Title" of it.
@@ -68,8 +55,9 @@ constexpr std::string_view nameOf(std::string_view key) {
     return key.substr(key.find('.') + 1);
 }
 
-// The row of a key, found while compiling: a key that is not in the table
-// reads past its end, which does not compile.
+// The row of a key, found while compiling, so the program names each key by
+// its text ("Program.Title") and a key that is not in the table reads past its
+// end, which does not compile.
 consteval const Setting& row(std::string_view key) {
     std::size_t i = 0;
     while (i < std::size(kTable) && key != kTable[i].key) {

@@ -51,18 +51,18 @@ bool operator==(const Settings& a, const Settings& b) {
 Settings readSettings(IniParser& parser) {
     using keys::row;
     Settings settings;
-    settings.statistics = isOn(parser, row(keys::kProgramStatistics));
-    settings.height = truncateToInt(number(parser, row(keys::kProgramHeight)));
-    settings.width = truncateToInt(number(parser, row(keys::kProgramWidth)));
-    settings.title = parser.GetString(keys::kProgramTitle);
-    settings.input = parser.GetString(keys::kPlugInsInput);
-    settings.zTest = isOn(parser, row(keys::kRenderingZTest));
-    settings.frontToBack = isOn(parser, row(keys::kRenderingFrontToBack));
+    settings.statistics = isOn(parser, row("Program.Statistics"));
+    settings.height = truncateToInt(number(parser, row("Program.Height")));
+    settings.width = truncateToInt(number(parser, row("Program.Width")));
+    settings.title = parser.GetString(row("Program.Title").key);
+    settings.input = parser.GetString(row("PlugIns.Input").key);
+    settings.zTest = isOn(parser, row("Rendering.Z-Test"));
+    settings.frontToBack = isOn(parser, row("Rendering.FrontToBack"));
     settings.start =
-        Vector3(number(parser, row(keys::kLevelStartX)), number(parser, row(keys::kLevelStartY)),
-                number(parser, row(keys::kLevelStartZ)));
-    settings.collisionDetection = isOn(parser, row(keys::kRenderingCollisionDetection));
-    settings.portalCulling = isOn(parser, row(keys::kRenderingPortalCulling));
+        Vector3(number(parser, row("Level.StartX")), number(parser, row("Level.StartY")),
+                number(parser, row("Level.StartZ")));
+    settings.collisionDetection = isOn(parser, row("Rendering.CollisionDetection"));
+    settings.portalCulling = isOn(parser, row("Rendering.PortalCulling"));
     return settings;
 }
 

@@ -13,19 +13,17 @@ namespace trovane {
 // The member values are the table's built-in ones, used when no config.ini
 // could be read.
 struct Settings {
-    bool statistics = keys::builtInSwitch(keys::kProgramStatistics); // print the start-up steps
-    int height = keys::builtInSize(keys::kProgramHeight);            // client pixels
-    int width = keys::builtInSize(keys::kProgramWidth);              // client pixels
-    const char* title =
-        keys::row(keys::kProgramTitle).builtInText; // null when a read file has none
-    const char* input =
-        keys::row(keys::kPlugInsInput).builtInText; // library of "Mouse", "Keyboard"
-    bool zTest = keys::builtInSwitch(keys::kRenderingZTest);
-    bool frontToBack = keys::builtInSwitch(keys::kRenderingFrontToBack);
-    Vector3 start{keys::row(keys::kLevelStartX).builtIn, keys::row(keys::kLevelStartY).builtIn,
-                  keys::row(keys::kLevelStartZ).builtIn}; // the first start room
-    bool collisionDetection = keys::builtInSwitch(keys::kRenderingCollisionDetection);
-    bool portalCulling = keys::builtInSwitch(keys::kRenderingPortalCulling);
+    bool statistics = keys::builtInSwitch("Program.Statistics"); // print the start-up steps
+    int height = keys::builtInSize("Program.Height");            // client pixels
+    int width = keys::builtInSize("Program.Width");              // client pixels
+    const char* title = keys::row("Program.Title").builtInText;  // null when a read file has none
+    const char* input = keys::row("PlugIns.Input").builtInText;  // library of "Mouse", "Keyboard"
+    bool zTest = keys::builtInSwitch("Rendering.Z-Test");
+    bool frontToBack = keys::builtInSwitch("Rendering.FrontToBack");
+    Vector3 start{keys::row("Level.StartX").builtIn, keys::row("Level.StartY").builtIn,
+                  keys::row("Level.StartZ").builtIn}; // the first start room
+    bool collisionDetection = keys::builtInSwitch("Rendering.CollisionDetection");
+    bool portalCulling = keys::builtInSwitch("Rendering.PortalCulling");
     std::string file; // the config.ini read; empty for the built-in values
 };
 

@@ -77,7 +77,7 @@ TEST_F(SettingsRead, TextsAreTheParsersOwnAndStartIsXYZ) {
     const Settings settings = read("[program]\ntitle = My Demo\n[PlugIns]\nInput = Other.dll\n"
                                    "[Level]\nStartX = 1\nStartY = 2\nStartZ = 3\n");
     EXPECT_STREQ(settings.title, "My Demo");
-    EXPECT_EQ(settings.title, parser->GetString(keys::kProgramTitle));
+    EXPECT_EQ(settings.title, parser->GetString("Program.Title"));
     EXPECT_STREQ(settings.input, "Other.dll");
     EXPECT_EQ(settings.start, Vector3(1, 2, 3));
 }

@@ -15,9 +15,9 @@ namespace {
 // door shows a grey room.
 ProgramSetup besideTheStartRoom() {
     ProgramSetup setup;
-    (*setup.settings)[keys::kLevelStartX] = "7.5";
-    (*setup.settings)[keys::kLevelStartY] = "5.5";
-    (*setup.settings)[keys::kLevelStartZ] = "3.5";
+    (*setup.settings)["Level.StartX"] = "7.5";
+    (*setup.settings)["Level.StartY"] = "5.5";
+    (*setup.settings)["Level.StartZ"] = "3.5";
     return setup;
 }
 

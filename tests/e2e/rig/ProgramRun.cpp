@@ -69,7 +69,7 @@ Settings::Settings() {
         }
         values_.emplace_back(setting.key, value.str());
     }
-    for (const char* key : {keys::kLevelStartX, keys::kLevelStartY, keys::kLevelStartZ}) {
+    for (const char* key : {"Level.StartX", "Level.StartY", "Level.StartZ"}) {
         (*this)[key] = "0.5";
     }
 }

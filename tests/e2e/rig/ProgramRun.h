@@ -29,7 +29,7 @@ class Settings {
 public:
     Settings();
 
-    // The value of a key of the table, e.g. keys::kLevelStartZ.
+    // The value of a key of the table, e.g. "Level.StartZ".
     std::string& operator[](std::string_view key);
     const std::string& operator[](std::string_view key) const;
 
