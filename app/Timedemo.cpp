@@ -61,9 +61,9 @@ double Application::frameTime() {
 void Application::timedemoFrameDrawn() {
     timedemoCulling_.add(frameDrawing.culling().roomsDrawn(), frameDrawing.culling().fallback());
     // Frame n shows flight time n steps; a shot is the frame nearest its time.
-    const auto frame = static_cast<double>(timedemoFrames_);
+    const auto frame = static_cast<long long>(timedemoFrames_);
     while (nextShot_ < timedemoShots_.size() &&
-           std::llround(timedemoShots_[nextShot_] / kTimedemoStep) <= std::llround(frame)) {
+           std::llround(timedemoShots_[nextShot_] / kTimedemoStep) <= frame) {
         std::string error;
         const std::filesystem::path file =
             std::filesystem::path(kScreenshotFolder) / shotFileName(timedemoShots_[nextShot_]);
