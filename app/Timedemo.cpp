@@ -3,8 +3,8 @@
 // that was and how the frames were culled.
 #include "app/Application.h"
 
-#include "app/Screenshot.h"
 #include "app/TimedemoReport.h"
+#include "app/render/Screenshot.h"
 #include "sysinfo/CpuInfo.h"
 #include "sysinfo/MemoryStatus.h"
 
