@@ -65,7 +65,7 @@ void readShots(CommandLine& commandLine, std::span<const char* const> args, std:
         const std::size_t comma = list.find(',', from);
         const std::string_view item = list.substr(from, comma - from);
         const std::optional<double> seconds = wholeDecimal(item);
-        if (!seconds || *seconds < 0.0 || std::signbit(*seconds)) {
+        if (!seconds || std::signbit(*seconds)) { // "-0" is refused too
             commandLine.error = rule + ", not '" + std::string(item) + "'";
             return;
         }
