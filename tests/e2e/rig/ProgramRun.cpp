@@ -72,6 +72,8 @@ Settings::Settings() {
     for (const char* key : {"Level.StartX", "Level.StartY", "Level.StartZ"}) {
         (*this)[key] = "0.5";
     }
+    // Left out, so every run also shows that a file without it culls.
+    (*this)["Rendering.PortalCulling"] = "";
 }
 
 std::string& Settings::operator[](std::string_view key) {

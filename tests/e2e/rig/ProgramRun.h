@@ -24,7 +24,8 @@ namespace keys = trovane::keys;
 
 // The settings written to config.ini, one per row of the program's table: its
 // built-in values, except that the camera starts in the corner cell's centre
-// (0.5, 0.5, 0.5). An empty value leaves the key out.
+// (0.5, 0.5, 0.5) and portal culling is left out. An empty value leaves the
+// key out.
 class Settings {
 public:
     Settings();
