@@ -165,13 +165,10 @@ public:
         air_.heads.fill(-1);
         air_.pending.fill(false);
         air_.rects.fill(ScreenBounds{});
-        const ScreenBounds whole = frustumRect();
         if (start != nullptr) {
-            reachAir(*start, whole);
-        } else {
-            enterStation(whole);
+            reachAir(*start, frustumRect());
         }
-        if (!walkAir()) {
+        if ((start == nullptr && !enterStation()) || !walkAir()) {
             view_.cells = CellSet::all();
         }
         return view_;
@@ -308,13 +305,16 @@ private:
         air_.heads[static_cast<std::size_t>(bucket)] = index;
     }
 
-    // An eye outside the station: every ray that meets it first crosses a face of the station
-    // that faces the eye, into the open box of the ring cell just outside that face.
-    void enterStation(const ScreenBounds& whole) {
+    // An eye outside the station: no wall stands less than e inside the station's faces, so every
+    // ray that meets a wall first crosses the plane e inside a face that faces the eye, on the
+    // open box of the ring cell just outside. There it meets the wall of the room behind, or
+    // enters the empty cell behind.
+    bool enterStation() {
+        const ScreenBounds whole = frustumRect();
         const auto extent = static_cast<float>(kStationExtent);
         for (int axis = 0; axis < 3; ++axis) {
             for (int sign : {-1, 1}) {
-                const float plane = sign > 0 ? extent : 0.0f;
+                const float plane = sign > 0 ? extent - e : e;
                 if (!((at(eye_, axis) - plane) * static_cast<float>(sign) > 0.0f)) {
                     continue;
                 }
@@ -322,21 +322,30 @@ private:
                 const int v = (axis + 2) % 3;
                 for (int i = 0; i < kStationExtent; ++i) {
                     for (int j = 0; j < kStationExtent; ++j) {
-                        const auto fi = static_cast<float>(i);
-                        const auto fj = static_cast<float>(j);
+                        const float lowU = static_cast<float>(i) - e - kPortalMargin;
+                        const float lowV = static_cast<float>(j) - e - kPortalMargin;
+                        const float span = 1.0f + 2.0f * (e + kPortalMargin);
                         const ScreenBounds b =
-                            through(quad(axis, plane, fi - kPortalMargin, fi + 1.0f + kPortalMargin,
-                                         fj - kPortalMargin, fj + 1.0f + kPortalMargin),
-                                    whole);
-                        CellPosition ring;
-                        at(ring, axis) = sign > 0 ? kStationExtent : -1;
-                        at(ring, u) = i;
-                        at(ring, v) = j;
-                        reachAir(ring, b);
+                            through(quad(axis, plane, lowU, lowU + span, lowV, lowV + span), whole);
+                        if (b.empty()) {
+                            continue;
+                        }
+                        CellPosition cell;
+                        at(cell, axis) = sign > 0 ? kStationExtent - 1 : 0;
+                        at(cell, u) = i;
+                        at(cell, v) = j;
+                        CellPosition ring = cell;
+                        at(ring, axis) += sign;
+                        if (isAir(cell)) {
+                            reachAir(cell, b);
+                        } else if (!meetRoom(ring, cell, DoorSide{axis, sign}, plane, b)) {
+                            return false;
+                        }
                     }
                 }
             }
         }
+        return true;
     }
 
     bool walkAir() {
