@@ -1,10 +1,10 @@
 #include "app/Application.h"
 
-#include "app/LibraryNames.h"
-#include "app/PluginLoader.h"
 #include "app/ProgramGlobals.h"
-#include "app/Projection.h"
-#include "app/StationTexture.h"
+#include "app/host/LibraryNames.h"
+#include "app/host/PluginLoader.h"
+#include "app/render/Projection.h"
+#include "app/render/StationTexture.h"
 #include "platform/window/BitmapFont.h"
 
 #include <GL/gl.h>

@@ -3,10 +3,10 @@
 // switches. Frames are drawn by RenderFrame (RenderFrame.cpp).
 #pragma once
 
-#include "app/Bomb.h"
-#include "app/FrameDrawing.h"
-#include "app/FrameUpdate.h"
 #include "app/GLWindow.h"
+#include "app/frame/Bomb.h"
+#include "app/frame/FrameUpdate.h"
+#include "app/render/FrameDrawing.h"
 #include "bsp/BspTree.h"
 #include "math/Matrix4.h"
 #include "math/SharedPtr.h"

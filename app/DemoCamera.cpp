@@ -1,7 +1,7 @@
 // The scripted demo flight at the frame clock's time (DemoFlight.h).
 #include "app/Application.h"
 
-#include "app/DemoFlight.h"
+#include "app/frame/DemoFlight.h"
 
 namespace trovane {
 

@@ -1,9 +1,9 @@
 #include "app/GLWindow.h"
 
 #include "app/FrameClock.h"
-#include "app/ProgramHooks.h"
-#include "app/Screenshot.h"
 #include "app/Settings.h"
+#include "app/hooks/ProgramHooks.h"
+#include "app/render/Screenshot.h"
 #include "platform/file/OpenFile.h"
 #include "platform/window/Cursor.h"
 #include "platform/window/GLContext.h"

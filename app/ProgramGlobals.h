@@ -2,8 +2,8 @@
 // one IniParser. Kept together so that their teardown order is fixed.
 #pragma once
 
-#include "app/PluginLoader.h"
 #include "app/Settings.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/IniParser.h"
 #include "sdk/OwnedObject.h"
 

@@ -3,7 +3,7 @@
 // the overlay. The message loop swaps the buffers afterwards.
 #include "app/Application.h"
 
-#include "app/GLRenderSwitches.h"
+#include "app/render/GLRenderSwitches.h"
 
 namespace trovane {
 

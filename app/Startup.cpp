@@ -1,8 +1,8 @@
 #include "app/Startup.h"
 
-#include "app/LibraryNames.h"
 #include "app/ProgramGlobals.h"
 #include "app/Settings.h"
+#include "app/host/LibraryNames.h"
 #include "sdk/OutsideLibraries.h"
 
 #include <cerrno>

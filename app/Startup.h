@@ -1,7 +1,7 @@
 // Start-up of the program up to building the application.
 #pragma once
 
-#include "app/DataFiles.h"
+#include "app/host/DataFiles.h"
 #include "sdk/IniParser.h"
 
 #include <string>

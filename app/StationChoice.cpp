@@ -1,7 +1,7 @@
 // -station N: the Nth station of the sequence, with the camera in its start
 // room.
 #include "app/Application.h"
-#include "app/ProgramHooks.h"
+#include "app/hooks/ProgramHooks.h"
 
 namespace trovane {
 

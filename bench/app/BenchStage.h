@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/Application.h"
-#include "app/FrameDrawing.h"
 #include "app/Startup.h"
+#include "app/render/FrameDrawing.h"
 
 #include "tests/support/TempDir.h"
 

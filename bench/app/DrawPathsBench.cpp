@@ -9,10 +9,10 @@
 //
 // usage: bench_draw_paths [ROUNDS] [FRAMES_PER_ROUND] [REGENERATIONS]
 #include "app/Application.h"
-#include "app/MeshDrawing.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
-#include "app/StationDisplayLists.h"
+#include "app/render/MeshDrawing.h"
+#include "app/render/StationDisplayLists.h"
 #include "bench/app/BenchStage.h"
 #include "bsp/DrawOrder.h"
 #include "world/StationRandom.h"

@@ -1,9 +1,9 @@
 // The frame's CPU work without GL: one update half (keys, mouse, demo,
 // bombs, collision probe) in typical situations, and one rebuild of the
 // draw list, both on the first station of every run.
-#include "app/BombFlight.h"
-#include "app/DrawListCache.h"
-#include "app/FrameUpdate.h"
+#include "app/frame/BombFlight.h"
+#include "app/frame/DrawListCache.h"
+#include "app/frame/FrameUpdate.h"
 #include "world/StationRandom.h"
 #include "world/Structure.h"
 

@@ -1,7 +1,7 @@
 // Parse time of one settings text of 10,000 keys in 100 sections: Lexmoor
 // (through the built library, storing every entry) beside inih, once storing
 // every entry in an ordered map as Lexmoor does and once storing nothing.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/IniParser.h"
 #include "sdk/OwnedObject.h"
 

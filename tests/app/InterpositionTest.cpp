@@ -1,6 +1,6 @@
 // Libraries loaded into a program that exports the same six names (this test
 // program does, as Trovane does) must still call their own functions.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/OwnedObject.h"
 
 #include <gtest/gtest.h>

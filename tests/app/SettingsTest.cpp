@@ -2,7 +2,7 @@
 // fallback for an unusable title or size.
 #include "app/Settings.h"
 #include "app/ConfigKeys.h"
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/OwnedObject.h"
 
 #include <gtest/gtest.h>

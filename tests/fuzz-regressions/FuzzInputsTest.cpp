@@ -1,7 +1,7 @@
 // Replays the fuzz targets' seeds and kept fault inputs (fuzz/corpus/<kind>,
 // fuzz/crashes/<kind>) through the INI and image libraries as built, the way
 // the program loads and drives them.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "checks/ImageDecodeCheck.h"
 #include "checks/SettingsTextCheck.h"
 #include "sdk/IniParser.h"

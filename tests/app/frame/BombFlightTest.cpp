@@ -1,6 +1,6 @@
 // Bombs against a real station: sticking, bouncing, running out of life, and
 // the frame's pass over all bombs that removes spent ones in order.
-#include "app/BombFlight.h"
+#include "app/frame/BombFlight.h"
 
 #include "FirstStation.h"
 

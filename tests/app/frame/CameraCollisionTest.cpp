@@ -1,7 +1,7 @@
 // The camera against the far wall of a room of the first station: when a
 // probe runs, which way it looks, the push back to 0.2 and the sweep that
 // stops long steps before the wall.
-#include "app/CameraCollision.h"
+#include "app/frame/CameraCollision.h"
 
 #include "FirstStation.h"
 #include "bsp/Collision.h"

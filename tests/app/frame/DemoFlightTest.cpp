@@ -1,7 +1,7 @@
 // The demo's circle: where the camera is and where it looks at chosen
 // times, worked out here from the flight's description (radius 8 around
 // (4, y, 4), a turn every 10 pi s, heading and nod).
-#include "app/DemoFlight.h"
+#include "app/frame/DemoFlight.h"
 
 #include <gtest/gtest.h>
 

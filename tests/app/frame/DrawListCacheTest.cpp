@@ -1,7 +1,7 @@
 // The draw list of the first station: kept while the eye stays in its leaf,
 // rebuilt when it changes leaf, when the order is switched and when the
 // station is replaced.
-#include "app/DrawListCache.h"
+#include "app/frame/DrawListCache.h"
 
 #include "FirstStation.h"
 #include "world/StationRandom.h"

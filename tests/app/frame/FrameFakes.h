@@ -3,7 +3,7 @@
 // clock the test moves.
 #pragma once
 
-#include "app/RenderSwitches.h"
+#include "app/frame/RenderSwitches.h"
 #include "sdk/InputDevices.h"
 
 #include <optional>

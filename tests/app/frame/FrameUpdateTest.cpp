@@ -1,13 +1,13 @@
 // The update half of a frame with stand-in devices and a clock the test
 // moves: what each key and mouse poll does, time step, motion, switches, throwing and
 // regeneration, and the camera collision that writes the status line.
-#include "app/FrameUpdate.h"
+#include "app/frame/FrameUpdate.h"
 
 #include "FirstStation.h"
 #include "FrameFakes.h"
-#include "app/BombFlight.h"
-#include "app/CameraCollision.h"
-#include "app/DemoFlight.h"
+#include "app/frame/BombFlight.h"
+#include "app/frame/CameraCollision.h"
+#include "app/frame/DemoFlight.h"
 
 #include <gtest/gtest.h>
 

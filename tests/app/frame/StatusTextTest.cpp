@@ -1,5 +1,5 @@
 // The status line's texts, exactly as the overlay shows them.
-#include "app/StatusText.h"
+#include "app/frame/StatusText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // time of the first presented frame (ms since the epoch); with
 // TROVANE_STATION_LOG set, each station flown as one line "station cells
 // <512 codes>" (x-major, z innermost), as trovane-map prints them.
-#include "app/ProgramHooks.h"
+#include "app/hooks/ProgramHooks.h"
 
 #include <chrono>
 #include <cstdio>

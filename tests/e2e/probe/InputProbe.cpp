@@ -3,7 +3,7 @@
 // so that tests can tell what reaches the library.
 //   e2e_input_probe [library]      (default Tactrel.dll, beside the probe)
 #include "app/GLWindow.h"
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/InputDevices.h"
 #include "sdk/OwnedObject.h"
 

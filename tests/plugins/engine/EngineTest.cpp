@@ -1,6 +1,6 @@
 // Corvane: the "Engine" that holds five components and releases them together.
 #include "sdk/Engine.h"
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "tests/plugins/support/ContractExpectations.h"
 
 #include <gtest/gtest.h>

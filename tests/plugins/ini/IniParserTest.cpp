@@ -1,6 +1,6 @@
 // Lexmoor's "IniParser", loaded from the built library.
 #include "sdk/IniParser.h"
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/OwnedObject.h"
 #include "tests/plugins/support/ContractExpectations.h"
 

@@ -1,7 +1,7 @@
 // The built input library, loaded as the program loads it: its contract, and
 // its set-up messages over the real device layer without a display (those of
 // failed steps through its drill build, TactrelDrills).
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/InputDevices.h"
 #include "sdk/OwnedObject.h"
 #include "tests/plugins/support/ContractExpectations.h"

@@ -3,7 +3,7 @@
 // motion past the window's edge, the wheel and three buttons, made by xdotool.
 // Keys and buttons are held while checked, since polled state misses a press
 // and release that both fall between two reads.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "platform/input/KeyCode.h"
 #include "platform/window/Messages.h"
 #include "platform/window/VideoSystem.h"

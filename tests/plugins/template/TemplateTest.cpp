@@ -1,5 +1,5 @@
 // Shadrel: declares "Engine" and creates nothing.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "tests/plugins/support/ContractExpectations.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Bastrel stand-in: whole files in memory, followed by a zero byte.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/OutsideLibraries.h"
 #include "sdk/OwnedObject.h"
 #include "tests/plugins/support/ContractExpectations.h"

@@ -1,5 +1,5 @@
 // The built extension-query library, loaded as the program loads it.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "tests/plugins/support/ContractProbe.h"
 
 #include <gtest/gtest.h>

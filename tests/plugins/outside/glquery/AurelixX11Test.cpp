@@ -1,6 +1,6 @@
 // The built extension-query library against a real GL context under a
 // virtual X server.
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "platform/window/GLContext.h"
 #include "platform/window/VideoSystem.h"
 #include "platform/window/Window.h"

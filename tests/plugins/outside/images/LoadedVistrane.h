@@ -1,7 +1,7 @@
 // The built image library, loaded as the program loads it, on every system.
 #pragma once
 
-#include "app/PluginLoader.h"
+#include "app/host/PluginLoader.h"
 #include "sdk/OutsideLibraries.h"
 #include "sdk/OwnedObject.h"
 #include "tests/plugins/support/ContractExpectations.h"
