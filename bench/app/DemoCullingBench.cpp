@@ -1,7 +1,7 @@
 // The portal walk of every frame of a 10 s timedemo of the first station: the demo flight at its
 // fixed step of 1/60 s, from the shipped start height, with the program's projection.
-#include "app/DemoFlight.h"
-#include "app/Projection.h"
+#include "app/frame/DemoFlight.h"
+#include "app/render/Projection.h"
 #include "world/PortalWalk.h"
 #include "world/StationRandom.h"
 #include "world/Structure.h"
