@@ -228,40 +228,51 @@ private:
         return cone;
     }
 
+    using Quad = std::array<Vector3, 4>;
+
     // An axis-aligned rectangle in the plane at planeAt on axis, spanning lowU..highU and
     // lowV..highV on the two other axes, relative to the eye.
-    Outline quad(int axis, float planeAt, float lowU, float highU, float lowV, float highV) const {
+    Quad quad(int axis, float planeAt, float lowU, float highU, float lowV, float highV) const {
         const int u = (axis + 1) % 3;
         const int v = (axis + 2) % 3;
-        Outline square;
-        for (const auto& [cu, cv] : {std::array{lowU, lowV}, std::array{highU, lowV},
-                                     std::array{highU, highV}, std::array{lowU, highV}}) {
-            Vector3 corner;
-            at(corner, axis) = planeAt;
-            at(corner, u) = cu;
-            at(corner, v) = cv;
-            square.add(corner - eye_);
+        const std::array<std::array<float, 2>, 4> corners{
+            {{lowU, lowV}, {highU, lowV}, {highU, highV}, {lowU, highV}}};
+        Quad square;
+        for (std::size_t i = 0; i < 4; ++i) {
+            std::array<float, 3> p{};
+            p[static_cast<std::size_t>(axis)] = planeAt;
+            p[static_cast<std::size_t>(u)] = corners[i][0];
+            p[static_cast<std::size_t>(v)] = corners[i][1];
+            square[i] = Vector3{p[0], p[1], p[2]} - eye_;
         }
         return square;
     }
 
-    // Where on the picture the rays inside r that pass through the polygon can lie. Projecting
-    // the corners is enough when all lie safely ahead; otherwise the polygon is clipped first.
-    ScreenBounds through(const Outline& polygon, const ScreenBounds& r) const {
+    static Outline outlineOf(const Quad& square) {
+        Outline outline;
+        for (const Vector3& corner : square) {
+            outline.add(corner);
+        }
+        return outline;
+    }
+
+    // Where on the picture the rays inside r that pass through the rectangle can lie. Projecting
+    // the corners is enough when all lie safely ahead; otherwise the rectangle is clipped first.
+    ScreenBounds through(const Quad& square, const ScreenBounds& r) const {
         ScreenBounds b;
         bool ahead = true;
-        for (int i = 0; i < polygon.count && ahead; ++i) {
-            const Vector3 q = polygon.corners[static_cast<std::size_t>(i)];
+        for (const Vector3& q : square) {
             const float depth = dot(q, frustum_.forward);
-            ahead = depth > 1e-3f * length(q);
-            if (ahead) {
-                b.include(-dot(q, frustum_.side) / (depth * frustum_.tanHalfWidth),
-                          -dot(q, frustum_.up) / (depth * frustum_.tanHalfHeight));
+            if (!(depth > 1e-3f * length(q))) {
+                ahead = false;
+                break;
             }
+            b.include(-dot(q, frustum_.side) / (depth * frustum_.tanHalfWidth),
+                      -dot(q, frustum_.up) / (depth * frustum_.tanHalfHeight));
         }
         if (!ahead) {
             b = ScreenBounds{};
-            const Outline clipped = clip(polygon, rectCone(r));
+            const Outline clipped = clip(outlineOf(square), rectCone(r));
             if (clipped.count == 0) {
                 return b;
             }
@@ -523,6 +534,12 @@ private:
             return p;
         };
 
+        if (through(quad(side.axis, plane, lineU[0] - e - m, lineU[1] + e + m, lineV[0] - e - m,
+                         lineV[1] + e + m),
+                    r)
+                .empty()) {
+            return true;
+        }
         const ScreenBounds middle =
             through(quad(side.axis, plane, lineU[0] + e - m, lineU[1] - e + m, lineV[0] + e - m,
                          lineV[1] - e + m),
@@ -543,11 +560,11 @@ private:
             for (int end = 0; end < 2; ++end) {
                 const bool onU = across == 0;
                 const float line = onU ? lineU[end] : lineV[end];
-                Outline strip = onU ? quad(side.axis, plane, line - e - m, line + e + m,
-                                           lineV[0] + e - m, lineV[1] - e + m)
-                                    : quad(side.axis, plane, lineU[0] + e - m, lineU[1] - e + m,
-                                           line - e - m, line + e + m);
-                const ScreenBounds b = through(strip, r);
+                const Quad stripQuad = onU ? quad(side.axis, plane, line - e - m, line + e + m,
+                                                  lineV[0] + e - m, lineV[1] - e + m)
+                                           : quad(side.axis, plane, lineU[0] + e - m,
+                                                  lineU[1] - e + m, line - e - m, line + e + m);
+                const ScreenBounds b = through(stripQuad, r);
                 if (b.empty()) {
                     continue;
                 }
@@ -559,7 +576,7 @@ private:
                     reachAir(isAir(pair[0]) ? pair[0] : pair[1], b);
                     continue;
                 }
-                strip = clip(strip, rectCone(r));
+                const Outline strip = clip(outlineOf(stripQuad), rectCone(r));
                 if (strip.count == 0) {
                     continue;
                 }
@@ -587,11 +604,11 @@ private:
                 const float lv = lineV[static_cast<std::size_t>(endV)];
                 const float growU = reachAlongU[static_cast<std::size_t>(endV)] + e + m;
                 const float growV = reachAlongV[static_cast<std::size_t>(endU)] + e + m;
-                Outline corner = quad(side.axis, plane, std::max(lu - growU, lineU[0] - e - m),
-                                      std::min(lu + growU, lineU[1] + e + m),
-                                      std::max(lv - growV, lineV[0] - e - m),
-                                      std::min(lv + growV, lineV[1] + e + m));
-                const ScreenBounds b = through(corner, r);
+                const Quad cornerQuad = quad(
+                    side.axis, plane, std::max(lu - growU, lineU[0] - e - m),
+                    std::min(lu + growU, lineU[1] + e + m), std::max(lv - growV, lineV[0] - e - m),
+                    std::min(lv + growV, lineV[1] + e + m));
+                const ScreenBounds b = through(cornerQuad, r);
                 if (b.empty()) {
                     continue;
                 }
@@ -606,7 +623,7 @@ private:
                     reachAir(*air, b);
                     continue;
                 }
-                corner = clip(corner, rectCone(r));
+                const Outline corner = clip(outlineOf(cornerQuad), rectCone(r));
                 if (corner.count == 0) {
                     continue;
                 }
