@@ -434,10 +434,10 @@ private:
         }
     };
 
-    Spread spread(const Outline& polygon, int axis, int lateral) const {
+    Spread spread(const Quad& polygon, int axis, int lateral) const {
         Spread s;
-        for (int i = 0; i < polygon.count; ++i) {
-            const Vector3 q = polygon.corners[static_cast<std::size_t>(i)];
+        for (std::size_t i = 0; i < polygon.size(); ++i) {
+            const Vector3 q = polygon[i];
             const float where = at(eye_, lateral) + at(q, lateral);
             const float slope = at(q, lateral) / std::fabs(at(q, axis));
             if (i == 0) {
@@ -482,16 +482,14 @@ private:
 
     // Rooms whose walls bound the rays of polygon: each is reached, and when the rays may travel
     // far enough along the gaps between them to reach a door, they walk on through it.
-    bool reachRooms(std::span<const CellPosition> rooms, const Outline& polygon, float travel) {
-        ScreenBounds b;
-        includeOutline(b, polygon);
+    bool reachRooms(std::span<const CellPosition> rooms, const ScreenBounds& b, float travel) {
         for (const CellPosition room : rooms) {
             markRoom(room, b);
         }
         if (!(travel > a - e - kSlabMargin)) {
             return true;
         }
-        const Cone cone = coneThrough(polygon);
+        const Cone cone = rectCone(b);
         for (const CellPosition from : rooms) {
             for (const CellPosition to : rooms) {
                 for (int axis = 0; axis < 3; ++axis) {
@@ -576,10 +574,7 @@ private:
                     reachAir(isAir(pair[0]) ? pair[0] : pair[1], b);
                     continue;
                 }
-                const Outline strip = clip(outlineOf(stripQuad), rectCone(r));
-                if (strip.count == 0) {
-                    continue;
-                }
+                const Quad& strip = stripQuad;
                 const Spread moving = spread(strip, side.axis, onU ? u : v);
                 const Spread along = spread(strip, side.axis, onU ? v : u);
                 const float speed = moving.leastSpeed();
@@ -592,7 +587,7 @@ private:
                 float& grow = onU ? reachAlongV[static_cast<std::size_t>(end)]
                                   : reachAlongU[static_cast<std::size_t>(end)];
                 grow = std::max(grow, reach);
-                if (!reachRooms(pair, strip, travel)) {
+                if (!reachRooms(pair, b, travel)) {
                     return false;
                 }
             }
@@ -623,10 +618,7 @@ private:
                     reachAir(*air, b);
                     continue;
                 }
-                const Outline corner = clip(outlineOf(cornerQuad), rectCone(r));
-                if (corner.count == 0) {
-                    continue;
-                }
+                const Quad& corner = cornerQuad;
                 const Spread alongU = spread(corner, side.axis, u);
                 const Spread alongV = spread(corner, side.axis, v);
                 const float speedU = alongU.leastSpeed();
@@ -642,7 +634,7 @@ private:
                                          lv + 1.0f - e - kSlabMargin))) {
                     return fallBack(PortalFallback::GrazingSlab);
                 }
-                if (!reachRooms(four, corner, travel)) {
+                if (!reachRooms(four, b, travel)) {
                     return false;
                 }
             }
