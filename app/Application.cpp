@@ -38,6 +38,8 @@ plugin::Owned<Device> createDevice(const char* file, const char* name) {
 
 Application::Application() = default;
 
+Application::Application(std::FILE* progress) : structure(progress), progress_(progress) {}
+
 Application::~Application() = default;
 
 void Application::initInput() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/GLWindow.h"
+#include "app/TimedemoReport.h"
 #include "app/frame/Bomb.h"
 #include "app/frame/FrameUpdate.h"
 #include "app/render/FrameDrawing.h"
@@ -16,6 +17,7 @@
 #include "world/Structure.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 namespace trovane {
@@ -24,6 +26,9 @@ class Application : public GLWindow {
 public:
     // Generates the station (the structure member).
     Application();
+    // The same, writing the generator's progress dots to progress instead of
+    // standard output (null: nowhere), now and for -station.
+    explicit Application(std::FILE* progress);
     // The window and its context close last: the devices read through the
     // window system, and the texture names belong to the context.
     ~Application() override;
@@ -46,8 +51,11 @@ public:
     // Flies the demo path at a fixed step of 1/60 s per frame, as fast as the
     // machine draws, for seconds of wall time, with collision, bombs and
     // input left out; then prints the report (JSON when json) to standard
-    // output and returns 0. Call after Init.
-    int runTimedemo(double seconds, bool json);
+    // output and returns 0. Call after Init. The frames drawn at the flight
+    // times in shots (seconds, ascending) are saved as screenshots, and the
+    // run goes on past its seconds until the last one is. Closing the
+    // window first ends it with the quit code and no report.
+    int runTimedemo(double seconds, bool json, const std::vector<double>& shots = {});
 
     // Flies the scripted circle: sets position's x and z from the clock and
     // turns orientation further.
@@ -84,8 +92,16 @@ private:
 
     bool stationShown_ = false;
 
+    // Counts the timedemo's frame just drawn: its culling, and its picture
+    // when a shot is due.
+    void timedemoFrameDrawn();
+
+    std::FILE* progress_ = stdout;
     bool timedemo_ = false;
     std::uint64_t timedemoFrames_ = 0;
+    std::vector<double> timedemoShots_;
+    std::size_t nextShot_ = 0;
+    CullingFigures timedemoCulling_;
 
     void initInput();
     void initGLState();

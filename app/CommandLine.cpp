@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -47,6 +49,55 @@ void readTimedemo(CommandLine& commandLine, std::span<const char* const> args, s
     commandLine.timedemoSeconds = *seconds;
 }
 
+// The list is read here; whether its times fit the run is checked once the
+// whole command line is known.
+void readShots(CommandLine& commandLine, std::span<const char* const> args, std::size_t& i) {
+    const std::string_view list = i + 1 < args.size() ? std::string_view(args[++i]) : "";
+    const std::string rule = "Trovane: --shots takes seconds of flight from 0 up to the "
+                             "-timedemo length, separated by commas (0,2.5,10)";
+    if (list.empty()) {
+        commandLine.error = rule + ", and none was given";
+        return;
+    }
+    std::vector<double> shots;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t comma = list.find(',', from);
+        const std::string_view item = list.substr(from, comma - from);
+        const std::optional<double> seconds = wholeDecimal(item);
+        if (!seconds || std::signbit(*seconds)) { // "-0" is refused too
+            commandLine.error = rule + ", not '" + std::string(item) + "'";
+            return;
+        }
+        shots.push_back(*seconds);
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        from = comma + 1;
+    }
+    std::sort(shots.begin(), shots.end());
+    commandLine.shots = std::move(shots);
+}
+
+// Rules between switches, once all are read.
+void checkShots(CommandLine& commandLine) {
+    if (commandLine.shots.empty() || !commandLine.error.empty()) {
+        return;
+    }
+    if (!commandLine.timedemo) {
+        commandLine.error =
+            "Trovane: --shots saves frames of a -timedemo run, and none was asked for";
+        return;
+    }
+    if (commandLine.shots.back() > commandLine.timedemoSeconds) {
+        char text[160];
+        std::snprintf(text, sizeof text,
+                      "Trovane: --shots time %g is beyond the %g s of the -timedemo run",
+                      commandLine.shots.back(), commandLine.timedemoSeconds);
+        commandLine.error = text;
+    }
+}
+
 void readStation(CommandLine& commandLine, std::span<const char* const> args, std::size_t& i) {
     const std::string_view text = i + 1 < args.size() ? std::string_view(args[++i]) : "";
     int value = 0;
@@ -82,16 +133,20 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
             commandLine.json = true;
         } else if (arg == "-station") {
             readStation(commandLine, args, i);
+        } else if (arg == "--shots") {
+            readShots(commandLine, args, i);
         } else {
             commandLine.unknown.emplace_back(arg);
         }
     }
+    checkShots(commandLine);
     return commandLine;
 }
 
 void printUsage(std::ostream& out) {
-    out << "usage: trovane [-demo] [-station N] [-timedemo [SECONDS] [--json]] [--help] "
-           "[--version]\n"
+    out << "usage: trovane [-demo] [-station N] [-timedemo [SECONDS] [--json] [--shots "
+           "T1,T2,...]]\n"
+           "               [--help] [--version]\n"
            "\n"
            "  -demo               fly the demo path from the first frame (the d key does the "
            "same)\n"
@@ -100,7 +155,11 @@ void printUsage(std::ostream& out) {
            "  -timedemo [SECONDS] fly the demo path at a fixed step of 1/60 s per frame, as fast\n"
            "                      as possible for SECONDS (default 10), print the frame rates\n"
            "                      and exit\n"
-           "  --json              print the timedemo report as one JSON object\n"
+           "  --json              print the timedemo report as one JSON object, alone on\n"
+           "                      standard output\n"
+           "  --shots T1,T2,...   save the timedemo frames at these seconds of flight (up to\n"
+           "                      SECONDS) as screenshots/timedemo-T.png; the run lasts until\n"
+           "                      the last is saved\n"
            "  --help, -h          print this text and exit\n"
            "  --version           print the version and exit\n"
            "\n"

@@ -18,6 +18,9 @@ struct CommandLine {
     bool timedemo = false;
     double timedemoSeconds = kDefaultTimedemoSeconds;
     bool json = false; // "--json": the report as one JSON object
+    // "--shots T1,T2,...": with -timedemo, save the frames drawn at these
+    // seconds of flight (0 to its length), ascending.
+    std::vector<double> shots;
     // "-station N": start with the Nth station of the sequence.
     int station = 1;
     // Set for a switch with an unusable value: one line, and exit 2.

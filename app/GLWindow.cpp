@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace trovane {
 namespace {
@@ -185,6 +186,7 @@ public:
 
 int GLWindow::RunMessageLoop() {
     const MessageHandlerScope handler(*this);
+    unattendedDone_ = false;
     Show();
     for (;;) {
         platform::Message message;
@@ -193,6 +195,9 @@ int GLWindow::RunMessageLoop() {
                 return message.quitCode;
             }
             WindowProc(message);
+        }
+        if (unattendedDone_) {
+            return 0;
         }
         if (running) {
             Step();
@@ -213,6 +218,16 @@ void GLWindow::Step() {
     if (doubleBuffered) {
         Present();
     }
+    // Frames drawn after the run said it was over (a paint on the way out)
+    // are not its own.
+    if (unattendedAfterFrame_ && !unattendedDone_) {
+        unattendedDone_ = !unattendedAfterFrame_();
+    }
+}
+
+void GLWindow::setUnattended(std::function<bool()> afterFrame) {
+    unattendedAfterFrame_ = std::move(afterFrame);
+    unattendedDone_ = false;
 }
 
 void GLWindow::takeScreenshot() {
@@ -362,7 +377,7 @@ bool GLWindow::WindowProc(const platform::Message& message) {
         platform::postQuit(0);
         return true;
     case platform::MessageKind::KeyDown:
-        if (window == nullptr) {
+        if (window == nullptr || unattendedAfterFrame_) {
             return false;
         }
         handleKey(message.key);

@@ -8,6 +8,7 @@
 #include "platform/window/Messages.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -71,6 +72,11 @@ public:
     void CloseWindow();
     // Handles one message as the window procedure would; true if handled.
     bool WindowProc(const platform::Message& message);
+    // For a run with nobody at the keys, as the timedemo's: the window keys
+    // are left alone, and after each presented frame afterFrame says whether
+    // the run goes on; once it says no, RunMessageLoop returns 0. An empty
+    // function gives the loop back to the user.
+    void setUnattended(std::function<bool()> afterFrame);
 
     // Opens the window system once; false, after the "no display: ..." line
     // on standard error, when there is no usable display.
@@ -111,6 +117,8 @@ private:
     // Saves the frame just drawn (F12) and reports where, or why not.
     void takeScreenshot();
 
+    std::function<bool()> unattendedAfterFrame_;
+    bool unattendedDone_ = false;
     std::unique_ptr<platform::Timer> fpsTimer_;
     std::uint32_t captionFrameCount_ = 0;
     char caption_[kCaptionCapacity] = {};

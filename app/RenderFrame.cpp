@@ -38,7 +38,7 @@ void Application::RenderFrame() {
         showStation();
     }
     if (timedemo_) {
-        ++timedemoFrames_;
+        timedemoFrameDrawn();
     }
 }
 

@@ -10,7 +10,7 @@ void Application::chooseStation(int n) {
         return; // the first station was made with the application
     }
     skipStations(n - 2);
-    structure = Structure();
+    structure = Structure(progress_);
     tree = structure.tree;
 }
 

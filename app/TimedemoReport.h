@@ -1,6 +1,9 @@
-// The timedemo's report: frame rates and frame times of the run, and what it
-// ran on (GL, processor, memory), as text lines or as one JSON object.
+// The timedemo's report: frame rates and frame times of the run, how its
+// frames were culled, and what it ran on (GL, processor, memory), as text
+// lines or as one JSON object.
 #pragma once
+
+#include "world/PortalWalk.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -26,6 +29,23 @@ struct FrameFigures {
 // wall time; all zero for no frames.
 FrameFigures summariseFrames(std::vector<double> frameMs, double seconds);
 
+// The report's name for each reason to draw every room ("none" for frames
+// that did not fall back); null for a number that names no reason.
+const char* fallbackName(PortalFallback fallback);
+
+// How the frames of one run were culled, added up frame by frame.
+struct CullingFigures {
+    std::size_t frames = 0;
+    std::uint64_t roomsDrawn = 0; // over all frames
+    // Frames per reason, indexed by the reason's number.
+    std::vector<std::size_t> fallbackFrames;
+
+    void add(int rooms, PortalFallback fallback);
+    double meanRoomsDrawn() const;
+    // The share of frames, 0 to 1, that drew every room for this reason.
+    double share(PortalFallback fallback) const;
+};
+
 // What the run ran on.
 struct MachineFigures {
     std::string glVendor;
@@ -39,8 +59,11 @@ struct MachineFigures {
     std::uint64_t memoryLoadPercent = 0;
 };
 
-void writeTextReport(std::ostream& out, const FrameFigures& frames, const MachineFigures& machine);
+// The processor brand is written without the padding CPUID gives it.
+void writeTextReport(std::ostream& out, const FrameFigures& frames, const CullingFigures& culling,
+                     const MachineFigures& machine);
 // One JSON object on one line.
-void writeJsonReport(std::ostream& out, const FrameFigures& frames, const MachineFigures& machine);
+void writeJsonReport(std::ostream& out, const FrameFigures& frames, const CullingFigures& culling,
+                     const MachineFigures& machine);
 
 } // namespace trovane

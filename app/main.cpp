@@ -29,8 +29,11 @@ int main(int argc, char* argv[]) {
     if (!trovane::loadConfiguration()) {
         return 1;
     }
-    // Constructing the application generates the station.
-    trovane::Application application;
+    // Constructing the application generates the station. A JSON report is
+    // all standard output holds; the generator's dots still show, on the
+    // console's other stream.
+    const bool jsonReport = commandLine.timedemo && commandLine.json;
+    trovane::Application application(jsonReport ? stderr : stdout);
     const trovane::Settings& settings = trovane::programSettings;
     application.showStatistics = settings.statistics && !commandLine.timedemo;
     if (application.showStatistics && !settings.file.empty()) {
@@ -46,7 +49,8 @@ int main(int argc, char* argv[]) {
         application.position = application.StartRoomCentre();
     }
     if (commandLine.timedemo) {
-        return application.runTimedemo(commandLine.timedemoSeconds, commandLine.json);
+        return application.runTimedemo(commandLine.timedemoSeconds, commandLine.json,
+                                       commandLine.shots);
     }
     application.demoMode = commandLine.demo;
     // The application is destroyed before its result is returned.

@@ -29,11 +29,11 @@ std::string screenshotFileName(std::chrono::system_clock::time_point when) {
     return name;
 }
 
-std::filesystem::path saveScreenshot(int width, int height, const std::filesystem::path& folder,
-                                     std::string& error) {
+bool saveScreenshotAs(int width, int height, const std::filesystem::path& file,
+                      std::string& error) {
     if (width <= 0 || height <= 0) {
         error = "the window has no area";
-        return {};
+        return false;
     }
     platform::RgbPicture picture;
     picture.width = width;
@@ -53,14 +53,22 @@ std::filesystem::path saveScreenshot(int width, int height, const std::filesyste
                   picture.pixels.begin() +
                       static_cast<std::ptrdiff_t>(stride * static_cast<std::size_t>(row)));
     }
+    const std::filesystem::path folder = file.parent_path();
     std::error_code made;
-    std::filesystem::create_directories(folder, made);
+    if (!folder.empty()) {
+        std::filesystem::create_directories(folder, made);
+    }
     if (made) {
         error = platform::utf8Of(folder) + ": " + made.message();
-        return {};
+        return false;
     }
+    return platform::writePng(file, picture, error);
+}
+
+std::filesystem::path saveScreenshot(int width, int height, const std::filesystem::path& folder,
+                                     std::string& error) {
     std::filesystem::path file = folder / screenshotFileName(std::chrono::system_clock::now());
-    if (!platform::writePng(file, picture, error)) {
+    if (!saveScreenshotAs(width, height, file, error)) {
         return {};
     }
     return file;

@@ -19,5 +19,8 @@ std::string screenshotFileName(std::chrono::system_clock::time_point when);
 // in error.
 std::filesystem::path saveScreenshot(int width, int height, const std::filesystem::path& folder,
                                      std::string& error);
+// The same into file, whose folder is created when missing. False, with the
+// reason in error, when it cannot be written.
+bool saveScreenshotAs(int width, int height, const std::filesystem::path& file, std::string& error);
 
 } // namespace trovane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 #include <vector>
 
 namespace trovane {
@@ -65,6 +66,27 @@ TEST(CommandLineTimedemo, TakesAnOptionalLengthInSeconds) {
     }
 }
 
+TEST(CommandLineShots, AscendingSecondsWithinTheTimedemo) {
+    const CommandLine shots = parse({"-timedemo", "5", "--shots", "2.5,0,5"});
+    EXPECT_TRUE(shots.error.empty()) << shots.error;
+    EXPECT_EQ(shots.shots, (std::vector<double>{0.0, 2.5, 5.0}));
+    // The length may follow the list: the times are checked against it at the end.
+    EXPECT_EQ(parse({"--shots", "12", "-timedemo", "20"}).shots, std::vector<double>{12.0});
+    const std::string rule = "Trovane: --shots takes seconds of flight from 0 up to the -timedemo "
+                             "length, separated by commas (0,2.5,10), ";
+    EXPECT_EQ(parse({"-timedemo", "--shots"}).error, rule + "and none was given");
+    // The list, and the item of it that is no time.
+    for (const auto& [list, item] : std::vector<std::pair<const char*, const char*>>{
+             {"1,,2", ""}, {"x", "x"}, {"-1", "-1"}, {"-0", "-0"}, {"1;2", "1;2"}, {"3,", ""}}) {
+        EXPECT_EQ(parse({"-timedemo", "5", "--shots", list}).error, rule + "not '" + item + "'")
+            << list;
+    }
+    EXPECT_EQ(parse({"-timedemo", "5", "--shots", "1,5.5"}).error,
+              "Trovane: --shots time 5.5 is beyond the 5 s of the -timedemo run");
+    EXPECT_EQ(parse({"--shots", "1"}).error,
+              "Trovane: --shots saves frames of a -timedemo run, and none was asked for");
+}
+
 TEST(CommandLineStation, WholeNumbersFromOneTo100000) {
     EXPECT_EQ(parse({}).station, 1);
     EXPECT_EQ(parse({"-station", "1"}).station, 1);
@@ -83,7 +105,8 @@ TEST(CommandLineStation, WholeNumbersFromOneTo100000) {
 TEST(CommandLineUsage, NamesEverySwitch) {
     std::ostringstream out;
     printUsage(out);
-    for (const char* name : {"-demo", "--help", "--version", "-station", "-timedemo", "--json"}) {
+    for (const char* name :
+         {"-demo", "--help", "--version", "-station", "-timedemo", "--json", "--shots"}) {
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
     }
 }

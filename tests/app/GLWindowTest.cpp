@@ -253,6 +253,26 @@ TEST(GLWindowMessages, LoopSleepsWhilePausedAndStillEnds) {
     EXPECT_EQ(runLoopBounded(window), 7);
 }
 
+// The timedemo's run: no window keys, and the loop ends with 0 when the check
+// after a frame says so, or with the quit code when the window goes first.
+TEST(GLWindowMessages, UnattendedLoopTakesNoKeysAndEndsWhenTheRunSaysSo) {
+    CountingWindow window;
+    ASSERT_TRUE(window.Init("Unattended", false, 320, 200));
+    int frames = 0;
+    window.setUnattended([&] { return ++frames < 5; });
+    EXPECT_FALSE(window.WindowProc(keyDown(platform::Key::Space)));
+    EXPECT_TRUE(window.running);
+    EXPECT_EQ(runLoopBounded(window), 0);
+    EXPECT_EQ(frames, 5);
+    EXPECT_GE(window.drawn, 5);
+    window.setUnattended([] { return true; });
+    platform::postQuit(7);
+    EXPECT_EQ(runLoopBounded(window), 7);
+    window.setUnattended({});
+    EXPECT_TRUE(window.WindowProc(keyDown(platform::Key::Space)));
+    EXPECT_FALSE(window.running);
+}
+
 TEST(GLWindowMessages, TimerTicksArriveAboutEverySecond) {
     GLWindow window;
     ASSERT_TRUE(window.Init("Timer", false, 320, 200));

@@ -67,6 +67,22 @@ TEST(Timedemo, JsonReportIsOneObjectOnTheLastLine) {
         << last;
 }
 
+// The first station's generator throws layouts away, printing a dot for each:
+// with --json they go to standard error, so standard output parses as JSON.
+TEST(Timedemo, JsonIsAllOfStandardOutputWithTheCulling) {
+    ProgramSetup setup;
+    setup.arguments = {"-timedemo", "1", "--json"};
+    Stage stage(setup);
+    ASSERT_TRUE(stage.window()) << stage.program().err();
+    EXPECT_EQ(runTimedemo(stage, 1), std::optional<int>(0)) << stage.program().err();
+    const std::string out = stage.program().out();
+    EXPECT_TRUE(std::regex_match(
+        out, std::regex(R"(\{"frames":[^\n]*,"culling":\{"meanRoomsDrawn":[1-9][0-9.]*,)"
+                        R"("fallbackShare":\{"eyeOutsideRoom":[0-9.]+,[^\n]*\}\n)")))
+        << out;
+    EXPECT_EQ(stage.program().err().rfind("..\n", 0), 0u) << stage.program().err();
+}
+
 TEST(Timedemo, UnusableLengthIsOneLineAndExitTwo) {
     ProgramSetup setup;
     setup.arguments = {"-timedemo", "0"};

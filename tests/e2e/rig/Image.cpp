@@ -2,6 +2,8 @@
 
 #include "Rig.h"
 
+#include <png.h>
+
 #include <sstream>
 #include <string>
 
@@ -49,6 +51,24 @@ std::optional<Image> Image::readPpm(const std::filesystem::path& file) {
     image.height_ = height;
     image.rgb_.assign(data.begin() + static_cast<std::ptrdiff_t>(offset),
                       data.begin() + static_cast<std::ptrdiff_t>(offset + size));
+    return image;
+}
+
+std::optional<Image> Image::readPng(const std::filesystem::path& file) {
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_file(&png, file.string().c_str()) == 0) {
+        return std::nullopt;
+    }
+    png.format = PNG_FORMAT_RGB;
+    Image image;
+    image.width_ = static_cast<int>(png.width);
+    image.height_ = static_cast<int>(png.height);
+    image.rgb_.resize(PNG_IMAGE_SIZE(png));
+    if (png_image_finish_read(&png, nullptr, image.rgb_.data(), 0, nullptr) == 0) {
+        png_image_free(&png);
+        return std::nullopt;
+    }
     return image;
 }
 

@@ -1,5 +1,5 @@
-// An RGB picture read from a binary PPM file, with the few measurements the
-// tests make on screenshots.
+// An RGB picture read from a binary PPM or a PNG file, with the few
+// measurements the tests make on screenshots.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +20,8 @@ class Image {
 public:
     // Empty when the file is not an 8-bit binary PPM.
     static std::optional<Image> readPpm(const std::filesystem::path& file);
+    // Empty when libpng cannot read the file; any PNG is read as 8-bit RGB.
+    static std::optional<Image> readPng(const std::filesystem::path& file);
 
     int width() const { return width_; }
     int height() const { return height_; }

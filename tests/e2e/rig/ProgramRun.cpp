@@ -76,6 +76,7 @@ std::string Settings::text() const {
     line(out, "Z-Test", zTest);
     line(out, "FrontToBack", frontToBack);
     line(out, "CollisionDetection", collisionDetection);
+    line(out, "PortalCulling", portalCulling);
     out << "[Level]\n";
     line(out, "StartX", startX);
     line(out, "StartY", startY);

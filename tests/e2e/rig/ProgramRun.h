@@ -28,6 +28,7 @@ struct Settings {
     std::string zTest = "1";
     std::string frontToBack = "0";
     std::string collisionDetection = "1";
+    std::string portalCulling;
     std::string startX = "0.5";
     std::string startY = "0.5";
     std::string startZ = "0.5";
