@@ -88,6 +88,8 @@ const char* fallbackName(PortalFallback fallback) {
         return "grazingDoor";
     case PortalFallback::TooComplex:
         return "tooComplex";
+    case PortalFallback::GrazingSlab:
+        return "grazingSlab";
     }
     return nullptr;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <span>
 
 #include "world/RoomWalls.h"
 
@@ -23,6 +25,16 @@ constexpr float kNearReachMargin = 1.5f;
 // cells, if it reaches the edge of the walls (e from the cell faces) before that plane. Its
 // footprint on the far plane must therefore stay within the walls' edges, with this margin.
 constexpr float kSlabMargin = 0.002f;
+// Screen rectangles of the open-space walk grow by this much (normalised device units) before they
+// bound a cone, so that rounding in their projection only adds rays.
+constexpr float kRectMargin = 2e-4f;
+// The open-space walk covers the station and a ring of one empty cell around it: a ray that leaves
+// that box never comes back, since the station lies inside it.
+constexpr int kRingLow = -1;
+constexpr int kRingSpan = kStationExtent + 2;
+constexpr int kRingCellCount = kRingSpan * kRingSpan * kRingSpan;
+// A cell may be walked again when more rays reach it; past this many walks the view is too complex.
+constexpr int kMaxAirVisits = 4 * kRingCellCount;
 // A straight ray crosses at most this many cells of the station.
 constexpr int kMaxDepth = 3 * kStationExtent;
 constexpr int kMaxCorners = 24;
@@ -129,7 +141,14 @@ Cone frustumCone(const ViewFrustum& f) {
 class Walk {
 public:
     Walk(const CellMap& cells, const ViewFrustum& frustum)
-        : cells_(cells), eye_(frustum.eye), frustum_(frustum) {}
+        : cells_(cells), eye_(frustum.eye), frustum_(frustum) {
+        for (int axis = 0; axis < 3; ++axis) {
+            const float clamped = std::clamp(at(eye_, axis), -64.0f, 64.0f);
+            const int cell = static_cast<int>(std::floor(clamped));
+            at(eyeCell_, axis) = cell;
+            firstBucket_ += std::max({kRingLow - cell, cell - (kRingLow + kRingSpan - 1), 0});
+        }
+    }
 
     PortalView run(CellPosition room, const Cone& cone) {
         view_.cells.insert(cellIndex(room));
@@ -140,7 +159,489 @@ public:
         return view_;
     }
 
+    // From the open space around the rooms: the eye lies in the empty cell start (the station's
+    // cells or the ring around them), or, with no start, outside the station.
+    PortalView runInOpenSpace(const CellPosition* start) {
+        air_.heads.fill(-1);
+        air_.pending.fill(false);
+        air_.rects.fill(ScreenBounds{});
+        if (start != nullptr) {
+            reachAir(*start, frustumRect());
+        }
+        if ((start == nullptr && !enterStation()) || !walkAir()) {
+            view_.cells = CellSet::all();
+        }
+        return view_;
+    }
+
 private:
+    // The cells of the open-space walk, worked through in order of their distance in cells from
+    // the eye's cell, which every ray's run of cells increases; a cell reached again by more rays
+    // goes back on the list.
+    struct AirCells {
+        std::array<ScreenBounds, kRingCellCount> rects;
+        std::array<bool, kRingCellCount> pending;
+        std::array<int, kRingCellCount> next;
+        std::array<int, 4 * kRingSpan> heads;
+    };
+
+    static bool inRing(CellPosition c) {
+        const int high = kRingLow + kRingSpan;
+        return c.x >= kRingLow && c.y >= kRingLow && c.z >= kRingLow && c.x < high && c.y < high &&
+               c.z < high;
+    }
+    static int ringIndex(CellPosition c) {
+        return ((c.x - kRingLow) * kRingSpan + (c.y - kRingLow)) * kRingSpan + (c.z - kRingLow);
+    }
+    static CellPosition ringCell(int index) {
+        return {index / (kRingSpan * kRingSpan) + kRingLow,
+                (index / kRingSpan) % kRingSpan + kRingLow, index % kRingSpan + kRingLow};
+    }
+    bool isAir(CellPosition c) const {
+        return !insideStation(c.x, c.y, c.z) ||
+               cells_[static_cast<std::size_t>(cellIndex(c))] == kCellEmpty;
+    }
+    int bucketOf(CellPosition c) const {
+        int d = 0;
+        for (int axis = 0; axis < 3; ++axis) {
+            d += std::abs(at(c, axis) - at(eyeCell_, axis));
+        }
+        return std::clamp(d - firstBucket_, 0, static_cast<int>(air_.heads.size()) - 1);
+    }
+
+    ScreenBounds frustumRect() const {
+        const float w = 1.0f + kFrustumMargin;
+        return {-w, -w, w, w};
+    }
+
+    // The rays through the picture rectangle r.
+    Cone rectCone(const ScreenBounds& r) const {
+        const float tw = frustum_.tanHalfWidth;
+        const float th = frustum_.tanHalfHeight;
+        const Vector3 f = frustum_.forward;
+        Cone cone;
+        cone.normals = {-frustum_.side - f * ((r.left - kRectMargin) * tw),
+                        frustum_.side + f * ((r.right + kRectMargin) * tw),
+                        -frustum_.up - f * ((r.bottom - kRectMargin) * th),
+                        frustum_.up + f * ((r.top + kRectMargin) * th)};
+        cone.count = 4;
+        return cone;
+    }
+
+    using Quad = std::array<Vector3, 4>;
+
+    // An axis-aligned rectangle in the plane at planeAt on axis, spanning lowU..highU and
+    // lowV..highV on the two other axes, relative to the eye.
+    Quad quad(int axis, float planeAt, float lowU, float highU, float lowV, float highV) const {
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const std::array<std::array<float, 2>, 4> corners{
+            {{lowU, lowV}, {highU, lowV}, {highU, highV}, {lowU, highV}}};
+        Quad square;
+        for (std::size_t i = 0; i < 4; ++i) {
+            std::array<float, 3> p{};
+            p[static_cast<std::size_t>(axis)] = planeAt;
+            p[static_cast<std::size_t>(u)] = corners[i][0];
+            p[static_cast<std::size_t>(v)] = corners[i][1];
+            square[i] = Vector3{p[0], p[1], p[2]} - eye_;
+        }
+        return square;
+    }
+
+    static Outline outlineOf(const Quad& square) {
+        Outline outline;
+        for (const Vector3& corner : square) {
+            outline.add(corner);
+        }
+        return outline;
+    }
+
+    // Where on the picture the rays inside r that pass through the rectangle can lie. Projecting
+    // the corners is enough when all lie safely ahead; otherwise the rectangle is clipped first.
+    ScreenBounds through(const Quad& square, const ScreenBounds& r) const {
+        ScreenBounds b;
+        bool ahead = true;
+        for (const Vector3& q : square) {
+            const float depth = dot(q, frustum_.forward);
+            if (!(depth > 1e-3f * length(q))) {
+                ahead = false;
+                break;
+            }
+            b.include(-dot(q, frustum_.side) / (depth * frustum_.tanHalfWidth),
+                      -dot(q, frustum_.up) / (depth * frustum_.tanHalfHeight));
+        }
+        if (!ahead) {
+            b = ScreenBounds{};
+            const Outline clipped = clip(outlineOf(square), rectCone(r));
+            if (clipped.count == 0) {
+                return b;
+            }
+            includeOutline(b, clipped);
+        }
+        b.left = std::max(b.left, r.left);
+        b.right = std::min(b.right, r.right);
+        b.bottom = std::max(b.bottom, r.bottom);
+        b.top = std::min(b.top, r.top);
+        return b;
+    }
+
+    static void merge(ScreenBounds& into, const ScreenBounds& b) {
+        into.include(b.left, b.bottom);
+        into.include(b.right, b.top);
+    }
+
+    void markRoom(CellPosition room, const ScreenBounds& b) {
+        view_.cells.insert(cellIndex(room));
+        merge(view_.bounds[static_cast<std::size_t>(cellIndex(room))], b);
+    }
+
+    // The rays within b are in the open box of the empty cell c: the cell grown by e on every
+    // side, where no wall stands.
+    void reachAir(CellPosition c, const ScreenBounds& b) {
+        if (b.empty() || !inRing(c)) {
+            return;
+        }
+        const int index = ringIndex(c);
+        ScreenBounds& rect = air_.rects[static_cast<std::size_t>(index)];
+        const ScreenBounds before = rect;
+        merge(rect, b);
+        if (air_.pending[static_cast<std::size_t>(index)] ||
+            (!before.empty() && rect.left == before.left && rect.right == before.right &&
+             rect.bottom == before.bottom && rect.top == before.top)) {
+            return;
+        }
+        air_.pending[static_cast<std::size_t>(index)] = true;
+        const int bucket = std::max(bucketOf(c), currentBucket_);
+        air_.next[static_cast<std::size_t>(index)] = air_.heads[static_cast<std::size_t>(bucket)];
+        air_.heads[static_cast<std::size_t>(bucket)] = index;
+    }
+
+    // An eye outside the station: no wall stands less than e inside the station's faces, so every
+    // ray that meets a wall first crosses the plane e inside a face that faces the eye, on the
+    // open box of the ring cell just outside. There it meets the wall of the room behind, or
+    // enters the empty cell behind.
+    bool enterStation() {
+        const ScreenBounds whole = frustumRect();
+        const auto extent = static_cast<float>(kStationExtent);
+        for (int axis = 0; axis < 3; ++axis) {
+            for (int sign : {-1, 1}) {
+                const float plane = sign > 0 ? extent - e : e;
+                if (!((at(eye_, axis) - plane) * static_cast<float>(sign) > 0.0f)) {
+                    continue;
+                }
+                const int u = (axis + 1) % 3;
+                const int v = (axis + 2) % 3;
+                for (int i = 0; i < kStationExtent; ++i) {
+                    for (int j = 0; j < kStationExtent; ++j) {
+                        const float lowU = static_cast<float>(i) - e - kPortalMargin;
+                        const float lowV = static_cast<float>(j) - e - kPortalMargin;
+                        const float span = 1.0f + 2.0f * (e + kPortalMargin);
+                        const ScreenBounds b =
+                            through(quad(axis, plane, lowU, lowU + span, lowV, lowV + span), whole);
+                        if (b.empty()) {
+                            continue;
+                        }
+                        CellPosition cell;
+                        at(cell, axis) = sign > 0 ? kStationExtent - 1 : 0;
+                        at(cell, u) = i;
+                        at(cell, v) = j;
+                        CellPosition ring = cell;
+                        at(ring, axis) += sign;
+                        if (isAir(cell)) {
+                            reachAir(cell, b);
+                        } else if (!meetRoom(ring, cell, DoorSide{axis, sign}, plane, b)) {
+                            return false;
+                        }
+                    }
+                }
+            }
+        }
+        return true;
+    }
+
+    bool walkAir() {
+        int visits = 0;
+        for (currentBucket_ = 0; currentBucket_ < static_cast<int>(air_.heads.size());
+             ++currentBucket_) {
+            for (;;) {
+                int& head = air_.heads[static_cast<std::size_t>(currentBucket_)];
+                const int index = head;
+                if (index < 0) {
+                    break;
+                }
+                head = air_.next[static_cast<std::size_t>(index)];
+                air_.pending[static_cast<std::size_t>(index)] = false;
+                if (++visits > kMaxAirVisits) {
+                    return fallBack(PortalFallback::TooComplex);
+                }
+                if (!leaveAir(ringCell(index), air_.rects[static_cast<std::size_t>(index)])) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // The rays within r leave the open box of the empty cell c through its faces ahead.
+    bool leaveAir(CellPosition c, ScreenBounds r) {
+        for (int axis = 0; axis < 3; ++axis) {
+            for (int sign : {-1, 1}) {
+                const float cell = static_cast<float>(at(c, axis));
+                const float plane = sign > 0 ? cell + 1.0f + e : cell - e;
+                if (!((plane - at(eye_, axis)) * static_cast<float>(sign) > 0.0f)) {
+                    continue;
+                }
+                CellPosition next = c;
+                at(next, axis) += sign;
+                if (!inRing(next)) {
+                    continue; // out of the ring: such a ray never comes back
+                }
+                if (isAir(next)) {
+                    const int u = (axis + 1) % 3;
+                    const int v = (axis + 2) % 3;
+                    const float lowU = static_cast<float>(at(c, u)) - e - kPortalMargin;
+                    const float lowV = static_cast<float>(at(c, v)) - e - kPortalMargin;
+                    const float span = 1.0f + 2.0f * (e + kPortalMargin);
+                    reachAir(next,
+                             through(quad(axis, plane, lowU, lowU + span, lowV, lowV + span), r));
+                } else if (!meetRoom(c, next, DoorSide{axis, -sign}, plane, r)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // How the rays through a polygon on a plane across axis spread along another axis: where they
+    // cross the plane, and how far they move per unit of travel along axis.
+    struct Spread {
+        float lowAt = 0.0f;
+        float highAt = 0.0f;
+        float lowSlope = 0.0f;
+        float highSlope = 0.0f;
+
+        // Rays all moving one way and none parallel: the least speed along the axis, else 0.
+        float leastSpeed() const {
+            if (lowSlope > 0.0f) {
+                return lowSlope;
+            }
+            return highSlope < 0.0f ? -highSlope : 0.0f;
+        }
+        // Whether every ray stays within low..high over travel 0..t.
+        bool staysWithin(float t, float low, float high) const {
+            return lowAt + t * std::min(0.0f, lowSlope) >= low &&
+                   highAt + t * std::max(0.0f, highSlope) <= high;
+        }
+    };
+
+    Spread spread(const Quad& polygon, int axis, int lateral) const {
+        Spread s;
+        for (std::size_t i = 0; i < polygon.size(); ++i) {
+            const Vector3 q = polygon[i];
+            const float where = at(eye_, lateral) + at(q, lateral);
+            const float slope = at(q, lateral) / std::fabs(at(q, axis));
+            if (i == 0) {
+                s = {where, where, slope, slope};
+            }
+            s.lowAt = std::min(s.lowAt, where);
+            s.highAt = std::max(s.highAt, where);
+            s.lowSlope = std::min(s.lowSlope, slope);
+            s.highSlope = std::max(s.highSlope, slope);
+        }
+        return s;
+    }
+
+    static std::size_t wallOf(DoorSide side) {
+        for (std::size_t wall = 0; wall < kDoorSides.size(); ++wall) {
+            if (kDoorSides[wall].axis == side.axis && kDoorSides[wall].sign == side.sign) {
+                return wall;
+            }
+        }
+        return 0;
+    }
+
+    // The rays in cone that pass the door or opening of room's wall on side, from beyond it, walk
+    // on inside the room.
+    bool enterRoom(CellPosition room, DoorSide side, const Cone& cone) {
+        const float cell = static_cast<float>(at(room, side.axis));
+        const float plane = side.sign > 0 ? cell + 1.0f - e : cell + e;
+        if (!((at(eye_, side.axis) - plane) * static_cast<float>(side.sign) > 0.0f)) {
+            return true; // the eye is not beyond this wall
+        }
+        const Outline hole = clip(doorSquare(room, side, plane), cone);
+        if (hole.overflow) {
+            return fallBack(PortalFallback::TooComplex);
+        }
+        if (hole.count == 0) {
+            return true;
+        }
+        includeOutline(view_.bounds[static_cast<std::size_t>(cellIndex(room))], hole);
+        view_.cells.insert(cellIndex(room));
+        return visit(room, coneThrough(hole), 0);
+    }
+
+    // Rooms whose walls bound the rays of polygon: each is reached, and when the rays may travel
+    // far enough along the gaps between them to reach a door, they walk on through it.
+    bool reachRooms(std::span<const CellPosition> rooms, const ScreenBounds& b, float travel) {
+        for (const CellPosition room : rooms) {
+            markRoom(room, b);
+        }
+        if (!(travel > a - e - kSlabMargin)) {
+            return true;
+        }
+        const Cone cone = rectCone(b);
+        for (const CellPosition from : rooms) {
+            for (const CellPosition to : rooms) {
+                for (int axis = 0; axis < 3; ++axis) {
+                    CellPosition step = from;
+                    at(step, axis) += 1;
+                    if (step == to && (!enterRoom(from, DoorSide{axis, 1}, cone) ||
+                                       !enterRoom(to, DoorSide{axis, -1}, cone))) {
+                        return false;
+                    }
+                }
+            }
+        }
+        return true;
+    }
+
+    // The rays within r leave the open box of the empty cell c across the plane of the wall of
+    // room on side, which faces c. The plane is cut in nine: the middle, where the rays meet that
+    // wall or its opening; four strips along the cell's edges, where they pass into the gap
+    // between room and the room beside it, 2e wide; and four corners, where four rooms' gaps
+    // meet. A gap next to an empty cell is part of that cell's open box. A gap between rooms is
+    // bounded by their walls: a ray in it moves across it at some least speed s per unit of
+    // travel into the room's layer, so it leaves the gap, into a wall or a door, within
+    // 2e / s of travel (2e / s + 2e / s' in a corner, across both gaps). As long as that stays
+    // short of the layer's far side (1 - 2e, with kSlabMargin), the ray meets only the walls and
+    // doors of these rooms, and, through a door, the door walk. A ray that runs along a gap,
+    // nearly parallel to it, could reach anything: the view takes every cell instead.
+    bool meetRoom(CellPosition c, CellPosition room, DoorSide side, float plane,
+                  const ScreenBounds& r) {
+        const int u = (side.axis + 1) % 3;
+        const int v = (side.axis + 2) % 3;
+        const float m = kPortalMargin;
+        const std::array<float, 2> lineU{static_cast<float>(at(c, u)),
+                                         static_cast<float>(at(c, u)) + 1.0f};
+        const std::array<float, 2> lineV{static_cast<float>(at(c, v)),
+                                         static_cast<float>(at(c, v)) + 1.0f};
+        auto beside = [&](int du, int dv) {
+            CellPosition p = room;
+            at(p, u) += du;
+            at(p, v) += dv;
+            return p;
+        };
+
+        if (through(quad(side.axis, plane, lineU[0] - e - m, lineU[1] + e + m, lineV[0] - e - m,
+                         lineV[1] + e + m),
+                    r)
+                .empty()) {
+            return true;
+        }
+        const ScreenBounds middle =
+            through(quad(side.axis, plane, lineU[0] + e - m, lineU[1] - e + m, lineV[0] + e - m,
+                         lineV[1] - e + m),
+                    r);
+        if (!middle.empty()) {
+            markRoom(room, middle);
+            if (wallOpenings(cells_, room.x, room.y, room.z)[wallOf(side)] &&
+                !enterRoom(room, side, rectCone(middle))) {
+                return false;
+            }
+        }
+
+        // How far along each line's strip its rays may move before they leave the gap; the
+        // corners grow by as much, to take the rays that reach them.
+        std::array<float, 2> reachAlongU{}; // from the strips on the lines of v
+        std::array<float, 2> reachAlongV{}; // from the strips on the lines of u
+        for (int across = 0; across < 2; ++across) {
+            for (int end = 0; end < 2; ++end) {
+                const bool onU = across == 0;
+                const float line = onU ? lineU[end] : lineV[end];
+                const Quad stripQuad = onU ? quad(side.axis, plane, line - e - m, line + e + m,
+                                                  lineV[0] + e - m, lineV[1] - e + m)
+                                           : quad(side.axis, plane, lineU[0] + e - m,
+                                                  lineU[1] - e + m, line - e - m, line + e + m);
+                const ScreenBounds b = through(stripQuad, r);
+                if (b.empty()) {
+                    continue;
+                }
+                const int low = end - 1; // the rows on either side of the line
+                const std::array<CellPosition, 2> pair{onU ? beside(low, 0) : beside(0, low),
+                                                       onU ? beside(low + 1, 0)
+                                                           : beside(0, low + 1)};
+                if (isAir(pair[0]) || isAir(pair[1])) {
+                    reachAir(isAir(pair[0]) ? pair[0] : pair[1], b);
+                    continue;
+                }
+                const Quad& strip = stripQuad;
+                const Spread moving = spread(strip, side.axis, onU ? u : v);
+                const Spread along = spread(strip, side.axis, onU ? v : u);
+                const float speed = moving.leastSpeed();
+                const float travel = 2.0f * e / speed;
+                if (!(speed > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin)) {
+                    return fallBack(PortalFallback::GrazingSlab);
+                }
+                const float reach =
+                    travel * std::max(along.highSlope, -along.lowSlope) + kSlabMargin;
+                float& grow = onU ? reachAlongV[static_cast<std::size_t>(end)]
+                                  : reachAlongU[static_cast<std::size_t>(end)];
+                grow = std::max(grow, reach);
+                if (!reachRooms(pair, b, travel)) {
+                    return false;
+                }
+            }
+        }
+
+        for (int endU = 0; endU < 2; ++endU) {
+            for (int endV = 0; endV < 2; ++endV) {
+                const float lu = lineU[static_cast<std::size_t>(endU)];
+                const float lv = lineV[static_cast<std::size_t>(endV)];
+                const float growU = reachAlongU[static_cast<std::size_t>(endV)] + e + m;
+                const float growV = reachAlongV[static_cast<std::size_t>(endU)] + e + m;
+                const Quad cornerQuad = quad(
+                    side.axis, plane, std::max(lu - growU, lineU[0] - e - m),
+                    std::min(lu + growU, lineU[1] + e + m), std::max(lv - growV, lineV[0] - e - m),
+                    std::min(lv + growV, lineV[1] + e + m));
+                const ScreenBounds b = through(cornerQuad, r);
+                if (b.empty()) {
+                    continue;
+                }
+                const int lowU = endU - 1;
+                const int lowV = endV - 1;
+                const std::array<CellPosition, 4> four{beside(lowU, lowV), beside(lowU + 1, lowV),
+                                                       beside(lowU, lowV + 1),
+                                                       beside(lowU + 1, lowV + 1)};
+                const auto air = std::find_if(four.begin(), four.end(),
+                                              [&](CellPosition p) { return isAir(p); });
+                if (air != four.end()) {
+                    reachAir(*air, b);
+                    continue;
+                }
+                const Quad& corner = cornerQuad;
+                const Spread alongU = spread(corner, side.axis, u);
+                const Spread alongV = spread(corner, side.axis, v);
+                const float speedU = alongU.leastSpeed();
+                const float speedV = alongV.leastSpeed();
+                if (!(speedU > 0.0f && speedV > 0.0f)) {
+                    return fallBack(PortalFallback::GrazingSlab);
+                }
+                const float travel = 2.0f * e / speedU + 2.0f * e / speedV;
+                if (!(travel <= 1.0f - 2.0f * e - kSlabMargin &&
+                      alongU.staysWithin(travel, lu - 1.0f + e + kSlabMargin,
+                                         lu + 1.0f - e - kSlabMargin) &&
+                      alongV.staysWithin(travel, lv - 1.0f + e + kSlabMargin,
+                                         lv + 1.0f - e - kSlabMargin))) {
+                    return fallBack(PortalFallback::GrazingSlab);
+                }
+                if (!reachRooms(four, b, travel)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
     // The door square of room's wall on side, lying in the plane at planeAt on that side's axis.
     Outline doorSquare(CellPosition room, DoorSide side, float planeAt) const {
         const int u = (side.axis + 1) % 3;
@@ -257,10 +758,38 @@ private:
     Vector3 eye_;
     ViewFrustum frustum_;
     PortalView view_;
+    CellPosition eyeCell_;
+    int firstBucket_ = 0;
+    int currentBucket_ = 0;
+    AirCells air_;
 };
 
 bool isFinite(Vector3 v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+// Whether p keeps at least margin from the walls of cell c, on their inner side (a negative
+// margin reaches past them, -e to the cell's faces).
+bool insideWalls(Vector3 p, CellPosition c, float margin) {
+    for (int axis = 0; axis < 3; ++axis) {
+        const float local = at(p, axis) - static_cast<float>(at(c, axis));
+        if (!(local >= e + margin && local <= 1.0f - e - margin)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// How far p lies from the box of the walls of the room in cell c.
+float distanceToWalls(Vector3 p, CellPosition c) {
+    float squared = 0.0f;
+    for (int axis = 0; axis < 3; ++axis) {
+        const float low = static_cast<float>(at(c, axis)) + e;
+        const float off =
+            std::max({low - at(p, axis), at(p, axis) - (low + 1.0f - 2.0f * e), 0.0f});
+        squared += off * off;
+    }
+    return std::sqrt(squared);
 }
 
 } // namespace
@@ -279,28 +808,49 @@ void ScreenBounds::include(float x, float y) {
 PortalView walkPortals(const CellMap& cells, const ViewFrustum& frustum) {
     PortalView everything{CellSet::all(), PortalFallback::EyeOutsideRoom};
     const Vector3 eye = frustum.eye;
-    const auto extent = static_cast<float>(kStationExtent);
-    if (!isFinite(eye) || eye.x < 0.0f || eye.y < 0.0f || eye.z < 0.0f || eye.x >= extent ||
-        eye.y >= extent || eye.z >= extent) {
+    if (!isFinite(eye)) {
         return everything;
     }
-    const CellPosition room{static_cast<int>(eye.x), static_cast<int>(eye.y),
-                            static_cast<int>(eye.z)};
-    if (cells[static_cast<std::size_t>(cellIndex(room))] == kCellEmpty) {
-        return everything;
-    }
-    const float keep = e + frustum.nearCornerReach() * kNearReachMargin;
-    for (int axis = 0; axis < 3; ++axis) {
-        const float local = at(eye, axis) - static_cast<float>(at(room, axis));
-        if (!(local >= e && local <= 1.0f - e)) {
-            return everything; // in the gap between two cells' walls
-        }
-        if (!(local >= keep && local <= 1.0f - keep)) {
+    const float keep = frustum.nearCornerReach() * kNearReachMargin;
+    const CellPosition eyeCell{static_cast<int>(std::floor(std::clamp(eye.x, -64.0f, 64.0f))),
+                               static_cast<int>(std::floor(std::clamp(eye.y, -64.0f, 64.0f))),
+                               static_cast<int>(std::floor(std::clamp(eye.z, -64.0f, 64.0f)))};
+    const bool inStation = insideStation(eyeCell.x, eyeCell.y, eyeCell.z);
+    if (inStation && cells[static_cast<std::size_t>(cellIndex(eyeCell))] != kCellEmpty &&
+        insideWalls(eye, eyeCell, 0.0f)) {
+        if (!insideWalls(eye, eyeCell, keep)) {
             everything.fallback = PortalFallback::EyeNearWall;
             return everything;
         }
+        return Walk(cells, frustum).run(eyeCell, frustumCone(frustum));
     }
-    return Walk(cells, frustum).run(room, frustumCone(frustum));
+    // In the open space: no wall may come within the near plane's reach.
+    CellPosition start = eyeCell;
+    bool inOpenBox =
+        !inStation || cells[static_cast<std::size_t>(cellIndex(eyeCell))] == kCellEmpty;
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dz = -1; dz <= 1; ++dz) {
+                const CellPosition c{eyeCell.x + dx, eyeCell.y + dy, eyeCell.z + dz};
+                const bool room = insideStation(c.x, c.y, c.z) &&
+                                  cells[static_cast<std::size_t>(cellIndex(c))] != kCellEmpty;
+                if (room && distanceToWalls(eye, c) < keep) {
+                    everything.fallback = PortalFallback::EyeNearWall;
+                    return everything;
+                }
+                if (!room && !inOpenBox && insideWalls(eye, c, -e)) {
+                    start = c; // in the gap in front of a room's wall, open toward c
+                    inOpenBox = true;
+                }
+            }
+        }
+    }
+    if (!inOpenBox) {
+        return everything; // in a gap between two rooms' walls
+    }
+    Walk walk(cells, frustum);
+    // From outside, every ray enters the station through a face that faces the eye.
+    return walk.runInOpenSpace(inStation ? &start : nullptr);
 }
 
 } // namespace trovane

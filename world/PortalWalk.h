@@ -1,5 +1,8 @@
-// The rooms a view can reach through the door openings, found anew every frame by walking from the
-// eye's room through each door the view frustum passes, narrowing it to the door as it goes.
+// The rooms a view can reach, found anew every frame. From inside a room the walk goes through each
+// door the view frustum passes, narrowing it to the door as it goes. From the empty cells and the
+// space around the station it goes from cell to cell, narrowing a picture rectangle to each face,
+// reaches every room whose wall bounds that open space, and goes on into a room's interior through
+// the start and end rooms' openings and through doors the gaps between rooms lead to.
 // Conservative: a room whose wall some ray of the view hits first is always in the set, and where
 // that cannot be promised the answer is every cell.
 #pragma once
@@ -15,10 +18,11 @@ namespace trovane {
 // Why a view had to take every cell.
 enum class PortalFallback {
     None,
-    EyeOutsideRoom, // in an empty cell, between walls or outside the station
-    EyeNearWall,    // the near plane may cut open a wall of the eye's room
+    EyeOutsideRoom, // in the gap between two rooms' walls, or not a finite position
+    EyeNearWall,    // the near plane may cut open a wall near the eye
     GrazingDoor,    // a ray through a door may slip sideways between two walls
     TooComplex,     // a portal outline grew past what the walk keeps, or the walk ran too deep
+    GrazingSlab,    // from the open space, a ray may run along the gap between two rooms' walls
 };
 
 // A rectangle of the picture in normalised device coordinates, -1 to 1 from left to right and

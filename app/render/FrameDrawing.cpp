@@ -18,6 +18,8 @@ constexpr float kCrossHalfSize = 0.03f;
 constexpr float kOverlayGrey = 0.5f;
 constexpr float kTextX = -0.95f;
 constexpr float kTextY = -0.95f;
+// Up to this many rooms drawn, each is clipped to its screen bounds.
+constexpr int kMostScissoredRooms = 32;
 
 // Without a wall texture (it could not be loaded) the walls show their
 // colours alone.
@@ -93,7 +95,11 @@ void FrameDrawing::cullRooms(const FrameStep& step, const FrameView& view) {
 
 void FrameDrawing::drawStation(const FrameView& view) const {
     const std::vector<std::int32_t>& cells = drawList_.cells();
-    const bool scissored = !culling_.drawsEverything();
+    // Each room clipped to where it can show pays off for the few rooms seen from inside; with
+    // the many rooms seen from outside, changing the scissor box per room costs more than it
+    // saves on Mesa's software rasteriser.
+    const bool scissored =
+        !culling_.drawsEverything() && culling_.roomsDrawn() <= kMostScissoredRooms;
     GLint viewport[4] = {0, 0, 0, 0};
     if (scissored) {
         glGetIntegerv(GL_VIEWPORT, viewport);

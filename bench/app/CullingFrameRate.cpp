@@ -1,12 +1,14 @@
 // Frames per second of the station drawn whole and drawn with portal culling, side by side in one
 // run: at 800 x 600 on a virtual X server of its own (Mesa's software renderer), depth test on,
-// back to front, from the start room and from 20 random views inside rooms of the first station.
-// Each view alternates the two ways in rounds and keeps the median of each.
+// back to front, from the start room, from 20 random views inside rooms of the first station and
+// from 12 views of the timedemo's path around it. Each view alternates the two ways in rounds and
+// keeps the median of each. On the path it also compares the two pictures pixel for pixel.
 //
 // usage: bench_culling_frame_rate [ROUNDS] [FRAMES_PER_ROUND]
 #include "app/Application.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "app/frame/DemoFlight.h"
 #include "bench/app/BenchStage.h"
 
 #include "tests/support/TempDir.h"
@@ -54,6 +56,17 @@ std::vector<View> randomInteriorViews(const Structure& station, int count) {
     return views;
 }
 
+// The timedemo's views: its fixed step of 1/60 s from the shipped start height.
+std::vector<View> demoPathViews(int count) {
+    std::vector<View> views;
+    for (int i = 0; i < count; ++i) {
+        View view{{0.0f, 5.5f, 0.0f}, yawPitch(0.0f, 0.0f)};
+        flyDemo(10.0 * i / count, view.eye, view.orientation);
+        views.push_back(view);
+    }
+    return views;
+}
+
 struct Measured {
     double fpsAll = 0.0;
     double fpsCulled = 0.0;
@@ -94,6 +107,34 @@ Measured measure(Application& app, const View& view, int rounds, int frames) {
     result.fpsAll = median(all);
     result.fpsCulled = median(culled);
     return result;
+}
+
+// The frame drawn each way, read back; how many pixels differ, and how many of those show the
+// background in the culled picture.
+std::pair<int, int> comparePictures(Application& app, const View& view) {
+    std::vector<std::vector<unsigned char>> pictures;
+    for (bool culling : {false, true}) {
+        FrameStep step;
+        step.orientation = view.orientation;
+        const FrameView frame = bench::stageView(app, view.eye, app.tree, "Trovane", culling);
+        FrameDrawing::begin();
+        app.frameDrawing.draw(step, frame);
+        glFinish();
+        std::vector<unsigned char> pixels(std::size_t(kWidth) * kHeight * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        app.Present();
+        pictures.push_back(std::move(pixels));
+    }
+    int differing = 0;
+    int background = 0;
+    for (std::size_t i = 0; i < pictures[0].size(); i += 3) {
+        if (!std::equal(&pictures[0][i], &pictures[0][i] + 3, &pictures[1][i])) {
+            ++differing;
+            background += pictures[1][i] == 0 && pictures[1][i + 1] == 0 && pictures[1][i + 2] == 0;
+        }
+    }
+    return {differing, background};
 }
 
 void print(const char* name, const View& view, const Measured& m) {
@@ -144,6 +185,25 @@ int main(int argc, char** argv) {
         sumCulled += m.fpsCulled;
         fellBack += m.fellBack ? 1 : 0;
     }
+    double pathAll = 0.0;
+    double pathCulled = 0.0;
+    double pathRooms = 0.0;
+    const std::vector<View> path = demoPathViews(12);
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const Measured m = measure(app, path[i], rounds, frames);
+        char name[32];
+        std::snprintf(name, sizeof name, "path %zu", i + 1);
+        print(name, path[i], m);
+        const auto [differing, background] = comparePictures(app, path[i]);
+        std::printf("         pixels differing %d, of them background in the culled picture %d\n",
+                    differing, background);
+        pathAll += m.fpsAll;
+        pathCulled += m.fpsCulled;
+        pathRooms += m.roomsDrawn;
+    }
+    std::printf("demo path: mean all %.1f fps, mean culled %.1f fps, x%.2f, mean rooms %.1f\n",
+                pathAll / path.size(), pathCulled / path.size(), pathCulled / pathAll,
+                pathRooms / path.size());
     const double n = static_cast<double>(views.size());
     std::printf("start room: all %.1f fps, culled %.1f fps, x%.2f\n", fromStart.fpsAll,
                 fromStart.fpsCulled, fromStart.fpsCulled / fromStart.fpsAll);
