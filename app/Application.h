@@ -10,7 +10,7 @@
 #include "app/render/FrameDrawing.h"
 #include "bsp/BspTree.h"
 #include "math/Matrix4.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 #include "sdk/InputDevices.h"
 #include "sdk/OwnedObject.h"

@@ -1,7 +1,5 @@
 #include "app/Settings.h"
 
-#include "app/ConfigKeys.h"
-
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -25,6 +23,18 @@ int truncateToInt(float value) {
     return static_cast<int>(value);
 }
 
+// A number as its row says: a key the file lacks counts as the row's value for that.
+float number(IniParser& parser, const keys::Setting& setting) {
+    if (setting.whenMissing != 0.0f && parser.GetString(setting.key) == nullptr) {
+        return setting.whenMissing;
+    }
+    return parser.GetFloat(setting.key);
+}
+
+bool isOn(IniParser& parser, const keys::Setting& setting) {
+    return number(parser, setting) != 0.0f;
+}
+
 bool sameText(const char* a, const char* b) {
     return a == b || (a != nullptr && b != nullptr && std::strcmp(a, b) == 0);
 }
@@ -39,22 +49,20 @@ bool operator==(const Settings& a, const Settings& b) {
 }
 
 Settings readSettings(IniParser& parser) {
-    const auto isOn = [&parser](const char* key) { return parser.GetFloat(key) != 0.0f; };
+    using keys::row;
     Settings settings;
-    settings.statistics = isOn(keys::kProgramStatistics);
-    settings.height = truncateToInt(parser.GetFloat(keys::kProgramHeight));
-    settings.width = truncateToInt(parser.GetFloat(keys::kProgramWidth));
-    settings.title = parser.GetString(keys::kProgramTitle);
-    settings.input = parser.GetString(keys::kPlugInsInput);
-    settings.zTest = isOn(keys::kRenderingZTest);
-    settings.frontToBack = isOn(keys::kRenderingFrontToBack);
+    settings.statistics = isOn(parser, row("Program.Statistics"));
+    settings.height = truncateToInt(number(parser, row("Program.Height")));
+    settings.width = truncateToInt(number(parser, row("Program.Width")));
+    settings.title = parser.GetString(row("Program.Title").key);
+    settings.input = parser.GetString(row("PlugIns.Input").key);
+    settings.zTest = isOn(parser, row("Rendering.Z-Test"));
+    settings.frontToBack = isOn(parser, row("Rendering.FrontToBack"));
     settings.start =
-        Vector3(parser.GetFloat(keys::kLevelStartX), parser.GetFloat(keys::kLevelStartY),
-                parser.GetFloat(keys::kLevelStartZ));
-    settings.collisionDetection = isOn(keys::kRenderingCollisionDetection);
-    // Culling leaves the picture as it is, so a file written before it existed keeps it on.
-    settings.portalCulling = parser.GetString(keys::kRenderingPortalCulling) == nullptr ||
-                             isOn(keys::kRenderingPortalCulling);
+        Vector3(number(parser, row("Level.StartX")), number(parser, row("Level.StartY")),
+                number(parser, row("Level.StartZ")));
+    settings.collisionDetection = isOn(parser, row("Rendering.CollisionDetection"));
+    settings.portalCulling = isOn(parser, row("Rendering.PortalCulling"));
     return settings;
 }
 

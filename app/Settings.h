@@ -1,8 +1,8 @@
 // Every setting the program takes from config.ini, read once at start-up.
-// To add one: a key in ConfigKeys.h, a member here with its built-in value,
-// one line in readSettings, and the same value in the shipped config.ini.
+// Keys, built-in values and how each is read are in the table of ConfigKeys.h.
 #pragma once
 
+#include "app/ConfigKeys.h"
 #include "math/Vector3.h"
 #include "sdk/IniParser.h"
 
@@ -10,29 +10,30 @@
 
 namespace trovane {
 
-// The member values are the built-in ones, used when no config.ini could be
-// read; they are the values of the config.ini shipped with the program.
+// The member values are the table's built-in ones, used when no config.ini
+// could be read.
 struct Settings {
-    bool statistics = true;            // Program.Statistics: print the start-up steps
-    int height = 600;                  // Program.Height: client pixels
-    int width = 800;                   // Program.Width
-    const char* title = "Trovane";     // Program.Title; null when a read file has none
-    const char* input = "Tactrel.dll"; // PlugIns.Input: library of "Mouse" and "Keyboard"
-    bool zTest = true;                 // Rendering.Z-Test
-    bool frontToBack = false;          // Rendering.FrontToBack
-    Vector3 start{7.5f, 5.5f, 4.5f};   // Level.StartX, StartY, StartZ: the first start room
-    bool collisionDetection = true;    // Rendering.CollisionDetection
-    bool portalCulling = true;         // Rendering.PortalCulling: on when missing
-    std::string file;                  // the config.ini read; empty for the built-in values
+    bool statistics = keys::builtInSwitch("Program.Statistics"); // print the start-up steps
+    int height = keys::builtInSize("Program.Height");            // client pixels
+    int width = keys::builtInSize("Program.Width");              // client pixels
+    const char* title = keys::row("Program.Title").builtInText;  // null when a read file has none
+    const char* input = keys::row("PlugIns.Input").builtInText;  // library of "Mouse", "Keyboard"
+    bool zTest = keys::builtInSwitch("Rendering.Z-Test");
+    bool frontToBack = keys::builtInSwitch("Rendering.FrontToBack");
+    Vector3 start{keys::row("Level.StartX").builtIn, keys::row("Level.StartY").builtIn,
+                  keys::row("Level.StartZ").builtIn}; // the first start room
+    bool collisionDetection = keys::builtInSwitch("Rendering.CollisionDetection");
+    bool portalCulling = keys::builtInSwitch("Rendering.PortalCulling");
+    std::string file; // the config.ini read; empty for the built-in values
 };
 
 // Same values, wherever they were read; texts compared by content.
 bool operator==(const Settings& a, const Settings& b);
 
-// The settings of a config.ini that was read. A missing number counts as 0
-// and a missing text as null; a switch is on when its number is not 0; sizes
-// are truncated toward zero and stay at the ends of the int range. Texts are
-// the parser's own, which lives as long as the program.
+// The settings of a config.ini that was read. A missing number counts as its
+// row's `whenMissing` (0 but for portal culling) and a missing text as null; a switch is on when
+// its number is not 0; sizes are truncated toward zero and stay at the ends of the int range. Texts
+// are the parser's own, which lives as long as the program.
 Settings readSettings(IniParser& parser);
 
 // What the window opens with: a null title, or a width or height of zero or

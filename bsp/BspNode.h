@@ -8,7 +8,7 @@
 
 #include "math/Geometry.h"
 #include "math/Plane.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 namespace trovane {
 

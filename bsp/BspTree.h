@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bsp/BspNode.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 
 namespace trovane {

@@ -6,7 +6,7 @@
 #include "bsp/BspNode.h"
 #include "bsp/BspTree.h"
 #include "math/HitRecord.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 
 namespace trovane {

@@ -8,7 +8,7 @@
 #include "bsp/BspTree.h"
 #include "math/Geometry.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 
 namespace trovane {

@@ -9,7 +9,7 @@
 #include "math/Geometry.h"
 #include "math/HitRecord.h"
 #include "math/Ray.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vertex.h"
 
 namespace trovane {

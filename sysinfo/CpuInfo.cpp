@@ -19,7 +19,7 @@ char brandText[kBrandLength + 1];
 
 bool HasCpuFeature(unsigned int bit) {
     static const std::bitset<32> flags(ReadCpuid(kFeatureLeaf).edx);
-    return flags.test(bit);
+    return bit < flags.size() && flags[bit];
 }
 
 const char* GetCpuVendor() {

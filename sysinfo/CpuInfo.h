@@ -6,8 +6,8 @@
 
 namespace trovane {
 
-// Bit of EDX of leaf 1 (23 MMX, 25 SSE, 26 SSE2). Throws std::out_of_range for
-// a bit of 32 or more; the flags are read and kept first.
+// Bit of EDX of leaf 1 (23 MMX, 25 SSE, 26 SSE2); false for a bit of 32 or
+// more, which names no flag. The flags are read and kept first.
 bool HasCpuFeature(unsigned int bit);
 
 // The 12-character vendor text ("AuthenticAMD"); the same buffer on every call.

@@ -27,7 +27,7 @@ struct MemoryFigures {
     std::uint64_t totalVirtual = 0;
 };
 
-// Reads the figures now (see OsMemory.cpp for where they come from).
+// Reads the figures now, from the backend (linux/ or win32/OsMemory.cpp).
 MemoryFigures readMemoryFigures();
 
 // A value above 0xFFFFFFFF stays at 0xFFFFFFFF instead of wrapping.

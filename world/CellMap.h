@@ -1,3 +1,5 @@
+// The station's cells: what each cell holds (room, path, start, end or empty),
+// the 8 x 8 x 8 grid of them, and cell positions and indices.
 #pragma once
 
 #include <array>

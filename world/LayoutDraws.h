@@ -1,3 +1,5 @@
+// How the station generator turns its random values into layout choices;
+// fixed so that the same sequence always gives the same station.
 #pragma once
 
 #include <cstdint>

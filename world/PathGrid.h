@@ -1,3 +1,5 @@
+// The connectivity search of the station generator: a grid of passable and
+// blocked cells and the A* path between two of them.
 #pragma once
 
 #include <cstddef>
@@ -5,7 +7,7 @@
 #include <list>
 #include <vector>
 
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 namespace trovane {
 

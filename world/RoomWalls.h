@@ -1,11 +1,13 @@
+// The geometry of one room: its six walls, inset from the cell faces, with
+// doors toward neighbouring rooms, coloured by the room's kind.
 #pragma once
 
 #include <array>
 #include <vector>
 
+#include "base/SharedPtr.h"
 #include "math/Matrix4.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
 #include "math/Vertex.h"
 #include "world/CellMap.h"
 

@@ -1,3 +1,4 @@
+// The station generator's own random sequence, and a scope that replays it.
 #pragma once
 
 #include <cstdint>

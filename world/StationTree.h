@@ -1,7 +1,8 @@
+// The BSP tree built bottom-up from a complete station's cells.
 #pragma once
 
+#include "base/SharedPtr.h"
 #include "bsp/BspTree.h"
-#include "math/SharedPtr.h"
 #include "world/CellMap.h"
 
 namespace trovane {

@@ -1,10 +1,11 @@
+// One generated station: its cells, start, end, connecting path and tree.
 #pragma once
 
 #include <cstdio>
 #include <vector>
 
+#include "base/SharedPtr.h"
 #include "bsp/BspTree.h"
-#include "math/SharedPtr.h"
 #include "world/CellMap.h"
 
 namespace trovane {

@@ -4,7 +4,7 @@
 
 #include "app/frame/Bomb.h"
 #include "bsp/BspTree.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 #include <vector>
 

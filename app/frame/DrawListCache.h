@@ -5,7 +5,7 @@
 
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 
 #include <cstddef>

@@ -10,7 +10,7 @@
 #include "app/frame/StatusText.h"
 #include "bsp/BspTree.h"
 #include "math/Matrix4.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 #include "sdk/InputDevices.h"
 #include "world/Structure.h"

@@ -30,36 +30,36 @@ PluginLoader::PluginLoader(const char* fileName) {
 
 bool PluginLoader::Load(const char* fileName) {
     Unload();
-    failure.clear();
-    if (!module.open(fileName)) {
-        failure = "cannot load (" + module.error() + ")";
+    failure_.clear();
+    if (!module_.open(fileName)) {
+        failure_ = "cannot load (" + module_.error() + ")";
         return false;
     }
     // A library of another contract version would be called blindly.
-    failure = contractMismatch(module);
-    if (failure.empty()) {
-        createInstance = module.function<plugin::CreateInstanceFn>(kCreateInstanceExport);
-        if (createInstance == nullptr) {
-            failure = "does not export CreateInstance";
+    failure_ = contractMismatch(module_);
+    if (failure_.empty()) {
+        createInstance_ = module_.function<plugin::CreateInstanceFn>(kCreateInstanceExport);
+        if (createInstance_ == nullptr) {
+            failure_ = "does not export CreateInstance";
         }
     }
-    if (!failure.empty()) {
-        module.close();
+    if (!failure_.empty()) {
+        module_.close();
         return false;
     }
     return true;
 }
 
 void* PluginLoader::Create(const char* name) const {
-    if (createInstance == nullptr) {
+    if (createInstance_ == nullptr) {
         return nullptr;
     }
-    return createInstance(name != nullptr ? name : kDefaultInterface);
+    return createInstance_(name != nullptr ? name : kDefaultInterface);
 }
 
 void PluginLoader::Unload() {
-    createInstance = nullptr;
-    module.close();
+    createInstance_ = nullptr;
+    module_.close();
 }
 
 } // namespace trovane

@@ -32,14 +32,14 @@ public:
 
     void Unload();
 
-    bool isLoaded() const { return createInstance != nullptr; }
+    bool isLoaded() const { return createInstance_ != nullptr; }
     // Why the last Load failed, as one phrase to follow the file name.
-    const std::string& error() const { return failure; }
+    const std::string& error() const { return failure_; }
 
 private:
-    platform::DynamicLibrary module;
-    plugin::CreateInstanceFn createInstance = nullptr;
-    std::string failure;
+    platform::DynamicLibrary module_;
+    plugin::CreateInstanceFn createInstance_ = nullptr;
+    std::string failure_;
 };
 
 } // namespace trovane

@@ -1,8 +1,8 @@
 #include "app/render/FrameDrawing.h"
 
+#include "app/render/BombMesh.h"
 #include "app/render/MeshDrawing.h"
 #include "app/render/Projection.h"
-#include "math/BombMesh.h"
 
 #include <GL/gl.h>
 

@@ -10,7 +10,7 @@
 #include "app/render/StationDisplayLists.h"
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 #include <cstdint>
 #include <vector>

@@ -6,7 +6,7 @@
 
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 #include <cstddef>
 #include <unordered_map>

@@ -125,7 +125,10 @@ std::string quoted(std::string_view text) {
 // Names worth asking for: the program's keys, each stored name as written and
 // in other spellings, and pieces of every line of the data.
 std::vector<std::string> namesToAsk(const Reference& reference, std::string_view data) {
-    std::vector<std::string> names(keys::kAll.begin(), keys::kAll.end());
+    std::vector<std::string> names;
+    for (const keys::Setting& setting : keys::kTable) {
+        names.emplace_back(setting.key);
+    }
     std::size_t count = 0;
     for (const auto& [full, value] : reference.entries()) {
         if (++count > kMaxEntryNames) {

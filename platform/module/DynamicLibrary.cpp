@@ -13,24 +13,24 @@ DynamicLibrary::~DynamicLibrary() {
 }
 
 DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
-    : handle(std::exchange(other.handle, nullptr)), loadedPath(std::move(other.loadedPath)),
-      lastError(std::move(other.lastError)) {}
+    : handle_(std::exchange(other.handle_, nullptr)), loadedPath_(std::move(other.loadedPath_)),
+      lastError_(std::move(other.lastError_)) {}
 
 DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept {
     if (this != &other) {
         close();
-        handle = std::exchange(other.handle, nullptr);
-        loadedPath = std::move(other.loadedPath);
-        lastError = std::move(other.lastError);
+        handle_ = std::exchange(other.handle_, nullptr);
+        loadedPath_ = std::move(other.loadedPath_);
+        lastError_ = std::move(other.lastError_);
     }
     return *this;
 }
 
 bool DynamicLibrary::open(const char* name) {
     close();
-    lastError.clear();
+    lastError_.clear();
     if (name == nullptr || *name == '\0') {
-        lastError = "no library name given";
+        lastError_ = "no library name given";
         return false;
     }
     return openFile(locateModule(name));

@@ -21,7 +21,7 @@ public:
     // back the running program itself. On failure error() says why.
     bool open(const char* name);
     void close();
-    bool isOpen() const { return handle != nullptr; }
+    bool isOpen() const { return handle_ != nullptr; }
 
     // Address of an exported symbol, or null when the library has none by that name.
     void* symbol(const char* name) const;
@@ -32,9 +32,9 @@ public:
     }
 
     // Why the last open failed (the system loader's own text).
-    const std::string& error() const { return lastError; }
+    const std::string& error() const { return lastError_; }
     // The file the library was loaded from; empty when nothing is loaded.
-    const std::string& path() const { return loadedPath; }
+    const std::string& path() const { return loadedPath_; }
 
     // True when the file at path is currently loaded into this process.
     static bool isLoaded(const std::string& path);
@@ -43,9 +43,9 @@ private:
     // Loads the located file with the system's loader; sets handle and path, or error.
     bool openFile(std::string path);
 
-    void* handle = nullptr;
-    std::string loadedPath;
-    std::string lastError;
+    void* handle_ = nullptr;
+    std::string loadedPath_;
+    std::string lastError_;
 };
 
 } // namespace trovane::platform

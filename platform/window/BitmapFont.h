@@ -23,7 +23,4 @@ struct FontRequest {
 bool buildBitmapFont(unsigned listBase, unsigned first, unsigned count, const FontRequest& request,
                      std::string& error);
 
-// The file fontconfig chooses for a family, or "" when none.
-std::string findFontFile(const char* family, int* faceIndex);
-
 } // namespace trovane::platform

@@ -3,7 +3,7 @@
 namespace corvane {
 
 void ComponentEngine::Release() {
-    for (plugin::Object* component : components) {
+    for (plugin::Object* component : components_) {
         if (component != nullptr) {
             component->Release();
         }
@@ -12,7 +12,7 @@ void ComponentEngine::Release() {
 }
 
 bool ComponentEngine::store(std::size_t slot, plugin::Object* component) {
-    components[slot] = component;
+    components_[slot] = component;
     return true;
 }
 

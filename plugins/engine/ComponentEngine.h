@@ -25,7 +25,7 @@ private:
     // stays with whoever handed it over.
     bool store(std::size_t slot, plugin::Object* component);
 
-    std::array<plugin::Object*, 5> components{};
+    std::array<plugin::Object*, 5> components_{};
 };
 
 } // namespace corvane

@@ -44,7 +44,7 @@ double readNumber(const char* text) {
 } // namespace
 
 bool SettingsParser::Parse(const char* text, int length) {
-    section.clear();
+    section_.clear();
     forEachLine(boundedText(text, length), [this](std::string_view line) { handleLine(line); });
     return true;
 }
@@ -52,25 +52,25 @@ bool SettingsParser::Parse(const char* text, int length) {
 void SettingsParser::handleLine(std::string_view line) {
     const IniLine parsed = readLine(line);
     if (parsed.kind == IniLine::Kind::Section) {
-        section.clear();
-        appendLowerAscii(section, parsed.section);
+        section_.clear();
+        appendLowerAscii(section_, parsed.section);
     } else if (parsed.kind == IniLine::Kind::Entry) {
         store(parsed.key, parsed.value);
     }
 }
 
 void SettingsParser::store(std::string_view key, std::string_view value) {
-    fullName.clear();
-    if (!section.empty()) {
-        fullName += section;
-        fullName += '.';
+    fullName_.clear();
+    if (!section_.empty()) {
+        fullName_ += section_;
+        fullName_ += '.';
     }
-    appendLowerAscii(fullName, key);
-    const auto place = entries.lower_bound(fullName);
-    if (place != entries.end() && place->first == fullName) {
+    appendLowerAscii(fullName_, key);
+    const auto place = entries_.lower_bound(fullName_);
+    if (place != entries_.end() && place->first == fullName_) {
         place->second.assign(value);
     } else {
-        entries.emplace_hint(place, fullName, value);
+        entries_.emplace_hint(place, fullName_, value);
     }
 }
 
@@ -78,10 +78,10 @@ const char* SettingsParser::GetString(const char* name) {
     if (name == nullptr) {
         return nullptr;
     }
-    fullName.clear();
-    appendLowerAscii(fullName, name);
-    const auto found = entries.find(trimBlanks(fullName));
-    return found == entries.end() ? nullptr : found->second.c_str();
+    fullName_.clear();
+    appendLowerAscii(fullName_, name);
+    const auto found = entries_.find(trimBlanks(fullName_));
+    return found == entries_.end() ? nullptr : found->second.c_str();
 }
 
 float SettingsParser::GetFloat(const char* name) {

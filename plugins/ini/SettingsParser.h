@@ -25,10 +25,10 @@ private:
 
     // Ordered byte-wise; nodes never move, so handed-out values stay valid
     // until their own entry is assigned again.
-    std::map<std::string, std::string, std::less<>> entries;
-    std::string section;
+    std::map<std::string, std::string, std::less<>> entries_;
+    std::string section_;
     // Scratch space reused for full names, so that lookups do not allocate.
-    std::string fullName;
+    std::string fullName_;
 };
 
 } // namespace lexmoor

@@ -7,7 +7,7 @@
 #include "bsp/BspTree.h"
 #include "math/Constants.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include "bsp/BspNode.h"
 #include "math/Constants.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 #include <vector>
 

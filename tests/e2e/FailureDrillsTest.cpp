@@ -225,12 +225,12 @@ TEST(ConfigDrill, FiftyMegabyteFileIsReadToItsEnd) {
         text += assignment;
     }
     Settings settings;
-    settings.title = "Large Settings";
+    settings["Program.Title"] = "Large Settings";
     text += settings.text();
     Drill drill;
     drill.config = text;
     DrillRun run(drill);
-    expectRunOn(run, std::nullopt, settings.title);
+    expectRunOn(run, std::nullopt, settings["Program.Title"]);
 }
 
 // --- libraries ------------------------------------------------------------
@@ -355,8 +355,8 @@ TEST(TextureDrill, TextInsteadOfAPictureLeavesTheWallsUntextured) {
 // draws frames; it must then close cleanly on request.
 std::optional<WindowGeometry> windowWithSizes(const std::string& width, const std::string& height) {
     Settings settings;
-    settings.width = width;
-    settings.height = height;
+    settings["Program.Width"] = width;
+    settings["Program.Height"] = height;
     DrillRun run(drillWith(settings));
     const std::optional<std::string> window = run.waitForWindow();
     EXPECT_TRUE(window) << run.err();
@@ -401,7 +401,7 @@ TEST(WindowDrill, FiveHundredCharacterTitleOfFormatSignsIsShownAsText) {
     }
     title.resize(500);
     Settings settings;
-    settings.title = title;
+    settings["Program.Title"] = title;
     DrillRun run(drillWith(settings));
     const std::optional<std::string> window = run.waitForWindow();
     ASSERT_TRUE(window) << run.err();

@@ -69,7 +69,7 @@ TEST(InputLibrary, MissingLibraryWarnsOnceAndTheDemoStillFlies) {
 
 TEST(InputLibrary, UnsetLibraryNameWarnsAndRuns) {
     ProgramSetup setup;
-    setup.settings->input = "";
+    (*setup.settings)["PlugIns.Input"] = "";
     Stage stage(setup);
     ASSERT_TRUE(stage.window()) << stage.program().err();
     std::string err = stage.program().err();
@@ -80,7 +80,7 @@ TEST(InputLibrary, UnsetLibraryNameWarnsAndRuns) {
 
 TEST(WindowSettings, LongTitleIsCutSoTheFrameRateStillShows) {
     ProgramSetup setup;
-    setup.settings->title = std::string(300, 'A');
+    (*setup.settings)["Program.Title"] = std::string(300, 'A');
     Stage stage(setup);
     ASSERT_TRUE(stage.window()) << stage.program().err();
     std::optional<std::string> caption = stage.x().waitForName(
@@ -99,8 +99,8 @@ std::optional<WindowGeometry> geometryOf(Stage& stage) {
 // Sizes for config.ini; "" leaves the key out.
 ProgramSetup withSizes(const std::string& width, const std::string& height) {
     ProgramSetup setup;
-    setup.settings->width = width;
-    setup.settings->height = height;
+    (*setup.settings)["Program.Width"] = width;
+    (*setup.settings)["Program.Height"] = height;
     return setup;
 }
 

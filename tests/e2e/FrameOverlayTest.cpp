@@ -14,9 +14,9 @@ TEST(FrameOverlay, CrossIsDrawnInTheMiddleOverEmptySpaceAndOverWalls) {
         ASSERT_TRUE(s.ready()) << s.stage().program().err();
         std::optional<Image> image = s.shot("cross.png");
         ASSERT_TRUE(image);
-        EXPECT_GT(s.crossPixels(*image), 30) << setup.settings->startZ;
+        EXPECT_GT(s.crossPixels(*image), 30) << (*setup.settings)["Level.StartZ"];
         // Nothing of that grey outside the cross's box when facing the void.
-        if (setup.settings->startZ == "9.0") {
+        if ((*setup.settings)["Level.StartZ"] == "9.0") {
             EXPECT_LT(s.sceneCount(*image, overlayGrey), s.crossPixels(*image) + 10);
         }
     }
@@ -26,7 +26,7 @@ TEST(FrameOverlay, CrossIsDrawnInTheMiddleOverEmptySpaceAndOverWalls) {
 // "Go ... 1.00" 11; "Collision (0.20 @ 4.50,4.50,7.99) !" runs to 35.
 TEST(FrameOverlay, StatusLineShowsACollisionAfterFlyingIntoAWall) {
     ProgramSetup setup = facingTheVoid();
-    setup.settings->collisionDetection = "0";
+    (*setup.settings)["Rendering.CollisionDetection"] = "0";
     FrameStage s(setup);
     ASSERT_TRUE(s.ready()) << s.stage().program().err();
     std::optional<Image> start = s.shot("status-start.png");

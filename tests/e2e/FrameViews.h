@@ -20,9 +20,9 @@ namespace e2e::frame {
 // A camera place in the first station, given to the program as its start.
 inline ProgramSetup startingAt(const char* x, const char* y, const char* z) {
     ProgramSetup setup;
-    setup.settings->startX = x;
-    setup.settings->startY = y;
-    setup.settings->startZ = z;
+    (*setup.settings)["Level.StartX"] = x;
+    (*setup.settings)["Level.StartY"] = y;
+    (*setup.settings)["Level.StartZ"] = z;
     return setup;
 }
 

@@ -47,8 +47,8 @@ TEST(KeyboardLayout, GermanZSwitchesTheDepthTestOnAndYDoesNot) {
     ProgramSetup setup = insideTheStation();
     // Drawn front to back without the depth test, farther rooms cover the
     // nearer ones; 'z' switches the depth test on and the picture mends.
-    setup.settings->zTest = "0";
-    setup.settings->frontToBack = "1";
+    (*setup.settings)["Rendering.Z-Test"] = "0";
+    (*setup.settings)["Rendering.FrontToBack"] = "1";
     FrameStage s(setup);
     ASSERT_TRUE(s.ready()) << s.stage().program().err();
     std::optional<Image> before = pictureInLayout(s, "de", "german.png");

@@ -15,9 +15,9 @@ namespace {
 // door shows a grey room.
 ProgramSetup besideTheStartRoom() {
     ProgramSetup setup;
-    setup.settings->startX = "7.5";
-    setup.settings->startY = "5.5";
-    setup.settings->startZ = "3.5";
+    (*setup.settings)["Level.StartX"] = "7.5";
+    (*setup.settings)["Level.StartY"] = "5.5";
+    (*setup.settings)["Level.StartZ"] = "3.5";
     return setup;
 }
 

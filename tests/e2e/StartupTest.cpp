@@ -71,7 +71,7 @@ TEST(StartupOutput, KeyReferenceThenProgressLinesAreOutBeforeTheWindowShows) {
 
 TEST(StartupOutput, StatisticsOffPrintsNoProgressLines) {
     ProgramSetup setup;
-    setup.settings->statistics = "0";
+    (*setup.settings)["Program.Statistics"] = "0";
     Stage stage(setup);
     ASSERT_TRUE(stage.window()) << stage.program().err();
     std::string out = stage.program().out();
@@ -81,7 +81,7 @@ TEST(StartupOutput, StatisticsOffPrintsNoProgressLines) {
 
 TEST(Caption, ReadsTheTitleThenTheFramesOfTheLastSecond) {
     ProgramSetup setup;
-    setup.settings->title = "Morvex Flight";
+    (*setup.settings)["Program.Title"] = "Morvex Flight";
     Stage stage(setup);
     ASSERT_TRUE(stage.window()) << stage.program().err();
     std::regex caption(R"(Morvex Flight \(([0-9]+) fps\))");
@@ -96,7 +96,7 @@ TEST(Caption, ReadsTheTitleThenTheFramesOfTheLastSecond) {
 
 TEST(Caption, MissingTitleFallsBackToTheProgramName) {
     ProgramSetup setup;
-    setup.settings->title = "";
+    (*setup.settings)["Program.Title"] = "";
     Stage stage(setup);
     ASSERT_TRUE(stage.window()) << stage.program().err();
     EXPECT_TRUE(stage.x().waitForName(*stage.window(), std::regex(R"(Trovane \([0-9]+ fps\))"),

@@ -39,9 +39,9 @@ std::string shotName(int second) {
 
 ProgramSetup timedemoWithShots(const char* portalCulling) {
     ProgramSetup setup;
-    setup.settings->width = std::to_string(kWidth);
-    setup.settings->height = std::to_string(kHeight);
-    setup.settings->portalCulling = portalCulling;
+    (*setup.settings)["Program.Width"] = std::to_string(kWidth);
+    (*setup.settings)["Program.Height"] = std::to_string(kHeight);
+    (*setup.settings)["Rendering.PortalCulling"] = portalCulling;
     setup.arguments = {"-timedemo", std::to_string(kRunSeconds), "--shots", shotList()};
     return setup;
 }

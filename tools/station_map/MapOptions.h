@@ -1,3 +1,5 @@
+// The map tool's command line: what it asks for, or the one line saying what
+// is wrong with it.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,5 @@
+// The map tool's two ways of writing a station: one JSON line or a readable
+// map.
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// What the map tool reports about one station, taken from the generated
+// structure.
 #pragma once
 
 #include <cstddef>

@@ -4,8 +4,8 @@
 
 #include "platform/file/OpenFile.h"
 
-#include "platform/com/ComRef.h"
-#include "platform/image/wic/ComScope.h"
+#include "platform/win32/ComRef.h"
+#include "platform/win32/ComScope.h"
 
 #include <windows.h>
 

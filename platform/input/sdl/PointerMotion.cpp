@@ -1,7 +1,7 @@
 #include "platform/input/sdl/PointerMotion.h"
 
-#include "platform/input/sdl/PointerPolicy.h"
 #include "platform/input/sdl/SdlVideoReference.h"
+#include "platform/sdl/PointerPolicy.h"
 
 #include <SDL.h>
 
@@ -45,7 +45,8 @@ void PointerMotion::pump() {
 // while no window has the focus, or the focused one freed the pointer.
 void PointerMotion::holdPointer() {
     SDL_Window* focus = SDL_GetKeyboardFocus();
-    const bool wanted = focus != nullptr && SDL_GetWindowData(focus, kPointerFreeData) == nullptr;
+    const bool wanted =
+        focus != nullptr && SDL_GetWindowData(focus, sdl::kPointerFreeData) == nullptr;
     const bool held = SDL_GetRelativeMouseMode() == SDL_TRUE;
     if (wanted && !held) {
         relativeModeOurs_ = SDL_SetRelativeMouseMode(SDL_TRUE) == 0;

@@ -2,7 +2,7 @@
 // device interface.
 #pragma once
 
-#include "platform/com/ComRef.h"
+#include "platform/win32/ComRef.h"
 #include "platform/input/InputDevice.h"
 #include "platform/input/win32/DirectInput.h"
 

@@ -1,5 +1,9 @@
 #include "platform/input/win32/ForegroundWindow.h"
 
+#include "platform/win32/PointerHoldProperty.h"
+
+#include <windows.h>
+
 namespace trovane::platform::input {
 
 ForegroundWindow foregroundWindow() {
@@ -12,7 +16,8 @@ ForegroundWindow foregroundWindow() {
     if (process != GetCurrentProcessId()) {
         return {};
     }
-    const auto value = reinterpret_cast<std::uintptr_t>(GetPropW(window, kPointerHoldProperty));
+    const auto value =
+        reinterpret_cast<std::uintptr_t>(GetPropW(window, win32::kPointerHoldProperty));
     if (value == 0) {
         return {};
     }

@@ -16,28 +16,28 @@ std::string takeLoaderError(const char* fallback) {
 
 bool DynamicLibrary::openFile(std::string path) {
     ::dlerror();
-    handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-        lastError = takeLoaderError("cannot be loaded");
+    handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle_ == nullptr) {
+        lastError_ = takeLoaderError("cannot be loaded");
         return false;
     }
-    loadedPath = std::move(path);
+    loadedPath_ = std::move(path);
     return true;
 }
 
 void DynamicLibrary::close() {
-    if (handle != nullptr) {
-        ::dlclose(handle);
-        handle = nullptr;
+    if (handle_ != nullptr) {
+        ::dlclose(handle_);
+        handle_ = nullptr;
     }
-    loadedPath.clear();
+    loadedPath_.clear();
 }
 
 void* DynamicLibrary::symbol(const char* name) const {
-    if (handle == nullptr || name == nullptr) {
+    if (handle_ == nullptr || name == nullptr) {
         return nullptr;
     }
-    return ::dlsym(handle, name);
+    return ::dlsym(handle_, name);
 }
 
 bool DynamicLibrary::isLoaded(const std::string& path) {

@@ -52,30 +52,30 @@ bool DynamicLibrary::openFile(std::string file) {
     const UINT previousMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     HMODULE module = ::LoadLibraryW(win32::widen(file).c_str());
     if (module == nullptr) {
-        lastError = describeLastError(file);
+        lastError_ = describeLastError(file);
     }
     ::SetErrorMode(previousMode);
     if (module == nullptr) {
         return false;
     }
-    handle = module;
-    loadedPath = moduleFilePath(module);
+    handle_ = module;
+    loadedPath_ = moduleFilePath(module);
     return true;
 }
 
 void DynamicLibrary::close() {
-    if (handle != nullptr) {
-        ::FreeLibrary(asModule(handle));
-        handle = nullptr;
+    if (handle_ != nullptr) {
+        ::FreeLibrary(asModule(handle_));
+        handle_ = nullptr;
     }
-    loadedPath.clear();
+    loadedPath_.clear();
 }
 
 void* DynamicLibrary::symbol(const char* name) const {
-    if (handle == nullptr || name == nullptr) {
+    if (handle_ == nullptr || name == nullptr) {
         return nullptr;
     }
-    return reinterpret_cast<void*>(::GetProcAddress(asModule(handle), name));
+    return reinterpret_cast<void*>(::GetProcAddress(asModule(handle_), name));
 }
 
 bool DynamicLibrary::isLoaded(const std::string& path) {

@@ -1,5 +1,7 @@
 #include "platform/window/BitmapFont.h"
 
+#include "platform/window/sdl/FontFile.h"
+
 #include <GL/gl.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

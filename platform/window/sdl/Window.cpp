@@ -1,6 +1,6 @@
 #include "platform/window/Window.h"
 
-#include "platform/input/sdl/PointerPolicy.h"
+#include "platform/sdl/PointerPolicy.h"
 
 #include <SDL.h>
 
@@ -121,7 +121,7 @@ void Window::makeBorderlessDesktop(const Rect& desktop) {
 }
 
 void Window::setPointerFree(bool free) {
-    SDL_SetWindowData(sdlWindow(window_), input::kPointerFreeData, free ? this : nullptr);
+    SDL_SetWindowData(sdlWindow(window_), sdl::kPointerFreeData, free ? this : nullptr);
     if (free) {
         SDL_SetRelativeMouseMode(SDL_FALSE);
     }

@@ -23,13 +23,4 @@ bool buildBitmapFont(unsigned listBase, unsigned first, unsigned count, const Fo
     return true;
 }
 
-std::string findFontFile(const char* family, int* faceIndex) {
-    // Glyphs come from the system font by handle, never from a file.
-    (void)family;
-    if (faceIndex != nullptr) {
-        *faceIndex = 0;
-    }
-    return {};
-}
-
 } // namespace trovane::platform

@@ -1,6 +1,6 @@
 #include "platform/window/win32/PointerHold.h"
 
-#include "platform/input/win32/ForegroundWindow.h"
+#include "platform/win32/PointerHoldProperty.h"
 
 namespace trovane::platform::win32 {
 
@@ -21,7 +21,7 @@ void PointerHold::detach() {
         ClipCursor(nullptr);
         held_ = false;
     }
-    RemovePropW(window_, input::kPointerHoldProperty);
+    RemovePropW(window_, kPointerHoldProperty);
     window_ = nullptr;
 }
 
@@ -63,7 +63,7 @@ void PointerHold::update() {
         SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
     }
     held_ = hold;
-    SetPropW(window_, input::kPointerHoldProperty, input::pointerHoldValue(takes_, held_));
+    SetPropW(window_, kPointerHoldProperty, pointerHoldValue(takes_, held_));
 }
 
 void PointerHold::clip() {

@@ -2,7 +2,7 @@
 // area and kept inside it (ClipCursor). Held only while the program wants it
 // (running, not paused), the window is in front, and no move, size or menu
 // loop runs; let go at once otherwise. The devices learn the state through
-// the window's property (see platform/input/win32/ForegroundWindow.h), so
+// the window's property (see platform/win32/PointerHoldProperty.h), so
 // motion gathered while the pointer was free is never applied.
 #pragma once
 

@@ -44,7 +44,7 @@ bool readAll(std::FILE* file, std::vector<char>& bytes) {
 } // namespace
 
 bool WholeFileReader::Open(const char* fileName, int /*mode*/) {
-    contents.assign(1, '\0');
+    contents_.assign(1, '\0');
     if (fileName == nullptr) {
         errno = EINVAL;
         return false;
@@ -61,7 +61,7 @@ bool WholeFileReader::Open(const char* fileName, int /*mode*/) {
         return false;
     }
     bytes.push_back('\0');
-    contents.swap(bytes);
+    contents_.swap(bytes);
     return true;
 }
 

@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <stdexcept>
 #include <system_error>
+#include <utility>
 
 #if !defined(TROVANE_SOURCE_DIR) || !defined(TROVANE_BINARY_DIR)
 #error "the rig needs TROVANE_SOURCE_DIR and TROVANE_BINARY_DIR"
@@ -13,12 +15,6 @@ namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-void line(std::ostringstream& out, const char* key, const std::string& value) {
-    if (!value.empty()) {
-        out << key << " = " << value << "\n";
-    }
-}
 
 bool leftOut(const ProgramSetup& setup, const fs::path& module) {
     for (const auto& name : setup.leaveOut) {
@@ -63,24 +59,48 @@ void prepare(const TempDir& dir, const ProgramSetup& setup) {
 
 } // namespace
 
+Settings::Settings() {
+    for (const keys::Setting& setting : keys::kTable) {
+        std::ostringstream value;
+        if (setting.kind == keys::Kind::Text) {
+            value << setting.builtInText;
+        } else {
+            value << setting.builtIn;
+        }
+        values_.emplace_back(setting.key, value.str());
+    }
+    for (const char* key : {"Level.StartX", "Level.StartY", "Level.StartZ"}) {
+        (*this)[key] = "0.5";
+    }
+    // Left out, so every run also shows that a file without it culls.
+    (*this)["Rendering.PortalCulling"] = "";
+}
+
+std::string& Settings::operator[](std::string_view key) {
+    return const_cast<std::string&>(std::as_const(*this)[key]);
+}
+
+const std::string& Settings::operator[](std::string_view key) const {
+    for (const auto& [name, value] : values_) {
+        if (name == key) {
+            return value;
+        }
+    }
+    throw std::runtime_error("not a configuration key: " + std::string(key));
+}
+
 std::string Settings::text() const {
     std::ostringstream out;
-    out << "[Program]\n";
-    line(out, "Title", title);
-    line(out, "Width", width);
-    line(out, "Height", height);
-    line(out, "Statistics", statistics);
-    out << "[PlugIns]\n";
-    line(out, "Input", input);
-    out << "[Rendering]\n";
-    line(out, "Z-Test", zTest);
-    line(out, "FrontToBack", frontToBack);
-    line(out, "CollisionDetection", collisionDetection);
-    line(out, "PortalCulling", portalCulling);
-    out << "[Level]\n";
-    line(out, "StartX", startX);
-    line(out, "StartY", startY);
-    line(out, "StartZ", startZ);
+    std::string_view section;
+    for (const auto& [key, value] : values_) {
+        if (keys::sectionOf(key) != section) {
+            section = keys::sectionOf(key);
+            out << "[" << section << "]\n";
+        }
+        if (!value.empty()) {
+            out << keys::nameOf(key) << " = " << value << "\n";
+        }
+    }
     return out.str();
 }
 

@@ -6,6 +6,7 @@
 
 #include "Rig.h"
 #include "XDisplay.h"
+#include "app/ConfigKeys.h"
 
 #include <filesystem>
 #include <map>
@@ -13,27 +14,30 @@
 #include <optional>
 #include <regex>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace e2e {
 
-// The settings written to config.ini; an empty value leaves the key out.
-struct Settings {
-    std::string title = "Trovane";
-    std::string width = "800";
-    std::string height = "600";
-    std::string statistics = "1";
-    std::string input = "Tactrel.dll";
-    std::string zTest = "1";
-    std::string frontToBack = "0";
-    std::string collisionDetection = "1";
-    std::string portalCulling;
-    std::string startX = "0.5";
-    std::string startY = "0.5";
-    std::string startZ = "0.5";
+namespace keys = trovane::keys;
+
+// The settings written to config.ini, one per row of the program's table: its
+// built-in values, except that the camera starts in the corner cell's centre
+// (0.5, 0.5, 0.5) and portal culling is left out. An empty value leaves the
+// key out.
+class Settings {
+public:
+    Settings();
+
+    // The value of a key of the table, e.g. "Level.StartZ".
+    std::string& operator[](std::string_view key);
+    const std::string& operator[](std::string_view key) const;
 
     std::string text() const;
+
+private:
+    std::vector<std::pair<std::string_view, std::string>> values_;
 };
 
 struct ProgramSetup {

@@ -252,7 +252,7 @@ TEST_F(WineProgram, FramesAndTheCaptionGoOnWhileItsMenuIsOpen) {
 TEST_F(WineProgram, StartsFromAnotherFolderOutOfAFolderNamedInJapanese) {
     ProgramSetup setup = onWine();
     setup.programFolder = "ステーション";
-    setup.settings->title = "ステーション";
+    (*setup.settings)["Program.Title"] = "ステーション";
     Stage stage(setup);
     ASSERT_TRUE(stage.window()) << stage.program().err();
     EXPECT_TRUE(stage.x().waitForName(

@@ -4,6 +4,7 @@
 #include "platform/window/GLContext.h"
 #include "platform/window/VideoSystem.h"
 #include "platform/window/Window.h"
+#include "platform/window/sdl/FontFile.h"
 
 #include <GL/gl.h>
 

@@ -3,8 +3,8 @@
 #include "JpegDecoder.h"
 
 #include "DecodeLimits.h"
-#include "platform/com/ComRef.h"
-#include "platform/image/wic/ComScope.h"
+#include "platform/win32/ComRef.h"
+#include "platform/win32/ComScope.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The PNG writer on Windows: its files read back through the system's own
 // decoder pixel for pixel, and what it cannot write leaves no file behind.
 #include "platform/image/PngFile.h"
-#include "platform/com/ComRef.h"
-#include "platform/image/wic/ComScope.h"
+#include "platform/win32/ComRef.h"
+#include "platform/win32/ComScope.h"
 #include "tests/support/BigEndian.h"
 #include "tests/support/TempDir.h"
 

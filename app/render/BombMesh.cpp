@@ -1,4 +1,4 @@
-#include "math/BombMesh.h"
+#include "app/render/BombMesh.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "math/SharedPtr.h"
+#include "base/SharedPtr.h"
 
 #include <utility>
 #include <vector>

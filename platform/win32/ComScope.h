@@ -11,20 +11,20 @@ namespace trovane::platform {
 
 class ComScope {
 public:
-    ComScope() : result(::CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
+    ComScope() : result_(::CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
     ~ComScope() {
-        if (SUCCEEDED(result)) {
+        if (SUCCEEDED(result_)) {
             ::CoUninitialize();
         }
     }
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
 
-    bool usable() const { return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE; }
-    HRESULT status() const { return result; }
+    bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
+    HRESULT status() const { return result_; }
 
 private:
-    HRESULT result;
+    HRESULT result_;
 };
 
 } // namespace trovane::platform

@@ -3,8 +3,8 @@
 //
 // The page file is the commit limit, which counts physical memory as well as
 // swap: total = CommitLimit, available = CommitLimit - Committed_AS.
-#include "sysinfo/Meminfo.h"
 #include "sysinfo/MemoryStatus.h"
+#include "sysinfo/linux/Meminfo.h"
 
 #include <cstdio>
 #include <string>

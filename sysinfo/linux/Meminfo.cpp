@@ -1,4 +1,4 @@
-#include "sysinfo/Meminfo.h"
+#include "sysinfo/linux/Meminfo.h"
 
 #include <charconv>
 #include <limits>

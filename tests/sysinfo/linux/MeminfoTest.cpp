@@ -1,5 +1,5 @@
 // Reading the memory and commit figures out of /proc/meminfo text.
-#include "sysinfo/Meminfo.h"
+#include "sysinfo/linux/Meminfo.h"
 
 #include <gtest/gtest.h>
 

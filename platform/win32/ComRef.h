@@ -11,22 +11,22 @@ class ComRef {
 public:
     ComRef() = default;
     ~ComRef() {
-        if (pointer != nullptr) {
-            pointer->Release();
+        if (pointer_ != nullptr) {
+            pointer_->Release();
         }
     }
     ComRef(const ComRef&) = delete;
     ComRef& operator=(const ComRef&) = delete;
     // Handing the one reference on, as to the object that will own it.
-    ComRef(ComRef&& other) noexcept : pointer(std::exchange(other.pointer, nullptr)) {}
+    ComRef(ComRef&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
 
     // For the creating call's out parameter; the holder must be empty.
-    Interface** out() { return &pointer; }
-    Interface* get() const { return pointer; }
-    Interface* operator->() const { return pointer; }
+    Interface** out() { return &pointer_; }
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
 
 private:
-    Interface* pointer = nullptr;
+    Interface* pointer_ = nullptr;
 };
 
 } // namespace trovane::platform

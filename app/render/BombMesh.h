@@ -1,8 +1,9 @@
-// The small cube drawn for every thrown bomb.
+// The small cube drawn for every thrown bomb: a mesh the drawing half builds
+// once; the flight and collisions of bombs never see it.
 #pragma once
 
+#include "base/SharedPtr.h"
 #include "math/Mesh.h"
-#include "math/SharedPtr.h"
 
 namespace trovane {
 
