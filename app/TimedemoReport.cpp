@@ -77,20 +77,16 @@ void forEachFallback(Visit visit) {
 
 const char* fallbackName(PortalFallback fallback) {
     // No default: a reason added to the walk does not build until it is named.
+    // clang-format off
     switch (fallback) {
-    case PortalFallback::None:
-        return "none";
-    case PortalFallback::EyeOutsideRoom:
-        return "eyeOutsideRoom";
-    case PortalFallback::EyeNearWall:
-        return "eyeNearWall";
-    case PortalFallback::GrazingDoor:
-        return "grazingDoor";
-    case PortalFallback::TooComplex:
-        return "tooComplex";
-    case PortalFallback::GrazingSlab:
-        return "grazingSlab";
+    case PortalFallback::None:           return "none";
+    case PortalFallback::EyeOutsideRoom: return "eyeOutsideRoom";
+    case PortalFallback::EyeNearWall:    return "eyeNearWall";
+    case PortalFallback::GrazingDoor:    return "grazingDoor";
+    case PortalFallback::TooComplex:     return "tooComplex";
+    case PortalFallback::GrazingSlab:    return "grazingSlab";
     }
+    // clang-format on
     return nullptr;
 }
 

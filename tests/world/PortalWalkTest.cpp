@@ -14,6 +14,7 @@
 #include <cmath>
 #include <map>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace trovane {
@@ -147,102 +148,113 @@ bool insideFrustum(const ViewFrustum& f, Vector3 d) {
            std::fabs(dot(d, f.up)) <= f.tanHalfHeight * ahead;
 }
 
-TEST(PortalWalk, TheRoomARayHitsFirstIsAlwaysVisible) {
-    const std::vector<Structure> stations = test::firstStations(3);
-    std::mt19937 random(15015u);
-    int views = 0;
-    int fallbacks = 0;
-    int raysChecked = 0;
-    int grazingRays = 0;
-    for (const Structure& station : stations) {
-        std::map<const Geometry*, int> cellOf;
-        mapMeshes(station.tree->root(), cellOf);
-        Sampler sample{station, random};
-        for (int i = 0; i < 1000; ++i, ++views) {
-            const Vector3 eye = sample.eyeIn(sample.anyRoom());
-            const ViewFrustum frustum = sample.lookingAt(eye, sample.doorEdgePoint());
-            const PortalView view = walkPortals(station.cells, frustum);
-            if (view.seesEverything()) {
-                ++fallbacks;
-                continue;
-            }
-            for (int r = 0; r < 60; ++r) {
-                // Half the rays aim at door edges, where the gaps between walls begin.
-                Vector3 d =
-                    r % 2 == 0 ? sample.directionInside(frustum) : sample.doorEdgePoint() - eye;
-                if (!insideFrustum(frustum, d)) {
-                    continue;
-                }
-                d = normalised(d);
-                const HitRecord hit = collide(*station.tree, eye, eye + d * 20.0f, 0.0f);
-                if (!hit.isHit()) {
-                    continue;
-                }
-                ++raysChecked;
-                grazingRays +=
-                    std::fabs(hit.normal.x * d.x + hit.normal.y * d.y + hit.normal.z * d.z) < 0.06f;
-                const int cell = cellOf.at(hit.geometry());
-                ASSERT_TRUE(view.cells.contains(cell))
-                    << "eye (" << eye.x << ", " << eye.y << ", " << eye.z << ") direction (" << d.x
-                    << ", " << d.y << ", " << d.z << ") hits cell " << cell << " at ("
-                    << hit.point.x << ", " << hit.point.y << ", " << hit.point.z << ")";
-            }
-        }
+// How many rays met a wall, and how many of those met it at a grazing angle.
+struct RayTally {
+    int checked = 0;
+    int grazing = 0;
+};
+
+// Casts the ray from the eye along d: the room whose wall it meets first must be in the view.
+testing::AssertionResult firstHitIsInView(const Structure& station,
+                                          const std::map<const Geometry*, int>& cellOf,
+                                          const PortalView& view, Vector3 eye, Vector3 d,
+                                          float reach, RayTally& tally) {
+    d = normalised(d);
+    const HitRecord hit = collide(*station.tree, eye, eye + d * reach, 0.0f);
+    if (!hit.isHit()) {
+        return testing::AssertionSuccess();
     }
-    // The walk must decide most views itself, or the property says little.
-    EXPECT_LT(fallbacks, views / 3);
-    EXPECT_GT(raysChecked, 50000);
-    EXPECT_GT(grazingRays, 50);
+    ++tally.checked;
+    tally.grazing +=
+        std::fabs(hit.normal.x * d.x + hit.normal.y * d.y + hit.normal.z * d.z) < 0.06f;
+    const int cell = cellOf.at(hit.geometry());
+    if (view.cells.contains(cell)) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure()
+           << "eye (" << eye.x << ", " << eye.y << ", " << eye.z << ") direction (" << d.x << ", "
+           << d.y << ", " << d.z << ") hits cell " << cell << " at (" << hit.point.x << ", "
+           << hit.point.y << ", " << hit.point.z << ")";
 }
 
-TEST(PortalWalk, FromTheOpenSpaceTheRoomARayHitsFirstIsAlwaysVisible) {
-    const std::vector<Structure> stations = test::firstStations(3);
-    std::mt19937 random(20261210u);
+// What a run of random views saw: views the walk judged or gave up on, and the rays checked.
+struct ViewsRun {
     int views = 0;
     int fallbacks = 0;
-    int raysChecked = 0;
-    for (const Structure& station : stations) {
+    RayTally rays;
+};
+
+// Views of the first stations from the eyes aim(sample) gives, each towards the point it names;
+// in each view the walk judged, 60 rays from ray(sample, frustum, eye, number) must have their
+// first hit in the view.
+template <class Aim, class Ray>
+void checkViews(std::uint32_t seed, int viewsPerStation, float reach, Aim aim, Ray ray,
+                ViewsRun& run) {
+    std::mt19937 random(seed);
+    for (const Structure& station : test::firstStations(3)) {
         std::map<const Geometry*, int> cellOf;
         mapMeshes(station.tree->root(), cellOf);
         Sampler sample{station, random};
-        for (int i = 0; i < 400; ++i, ++views) {
-            const Vector3 eye = sample.eyeInOpenSpace();
-            const Vector3 target =
-                sample.below(2) == 0 ? sample.doorEdgePoint() : sample.eyeIn(sample.anyRoom());
+        for (int i = 0; i < viewsPerStation; ++i, ++run.views) {
+            const auto [eye, target] = aim(sample);
             const ViewFrustum frustum = sample.lookingAt(eye, target);
             const PortalView view = walkPortals(station.cells, frustum);
             if (view.seesEverything()) {
-                ++fallbacks;
+                ++run.fallbacks;
                 continue;
             }
             for (int r = 0; r < 60; ++r) {
-                // Some rays aim at the rims of the gaps between walls, where cells meet.
-                Vector3 d = sample.directionInside(frustum);
-                if (r % 2 == 1) {
-                    const Vector3 rim = sample.doorEdgePoint();
-                    d = Vector3{std::round(rim.x), rim.y, rim.z} +
-                        Vector3{sample.uniform(-0.01f, 0.01f), 0.0f, 0.0f} - eye;
+                const Vector3 d = ray(sample, frustum, eye, r);
+                if (insideFrustum(frustum, d)) {
+                    ASSERT_TRUE(firstHitIsInView(station, cellOf, view, eye, d, reach, run.rays));
                 }
-                if (!insideFrustum(frustum, d)) {
-                    continue;
-                }
-                d = normalised(d);
-                const HitRecord hit = collide(*station.tree, eye, eye + d * 40.0f, 0.0f);
-                if (!hit.isHit()) {
-                    continue;
-                }
-                ++raysChecked;
-                const int cell = cellOf.at(hit.geometry());
-                ASSERT_TRUE(view.cells.contains(cell))
-                    << "eye (" << eye.x << ", " << eye.y << ", " << eye.z << ") direction (" << d.x
-                    << ", " << d.y << ", " << d.z << ") hits cell " << cell << " at ("
-                    << hit.point.x << ", " << hit.point.y << ", " << hit.point.z << ")";
             }
         }
     }
+}
+
+TEST(PortalWalk, TheRoomARayHitsFirstIsAlwaysVisible) {
+    ViewsRun run;
+    ASSERT_NO_FATAL_FAILURE(checkViews(
+        15015u, 1000, 20.0f,
+        [](Sampler& sample) {
+            const Vector3 eye = sample.eyeIn(sample.anyRoom());
+            return std::pair{eye, sample.doorEdgePoint()};
+        },
+        // Half the rays aim at door edges, where the gaps between walls begin.
+        [](Sampler& sample, const ViewFrustum& frustum, Vector3 eye, int r) {
+            return r % 2 == 0 ? sample.directionInside(frustum) : sample.doorEdgePoint() - eye;
+        },
+        run));
+    // The walk must decide most views itself, or the property says little.
+    EXPECT_LT(run.fallbacks, run.views / 3);
+    EXPECT_GT(run.rays.checked, 50000);
+    EXPECT_GT(run.rays.grazing, 50);
+}
+
+TEST(PortalWalk, FromTheOpenSpaceTheRoomARayHitsFirstIsAlwaysVisible) {
+    ViewsRun run;
+    ASSERT_NO_FATAL_FAILURE(checkViews(
+        20261210u, 400, 40.0f,
+        [](Sampler& sample) {
+            const Vector3 eye = sample.eyeInOpenSpace();
+            return std::pair{eye, sample.below(2) == 0 ? sample.doorEdgePoint()
+                                                       : sample.eyeIn(sample.anyRoom())};
+        },
+        // Some rays aim at the rims of the gaps between walls, where cells meet.
+        [](Sampler& sample, const ViewFrustum& frustum, Vector3 eye, int r) {
+            Vector3 d = sample.directionInside(frustum);
+            if (r % 2 == 1) {
+                const Vector3 rim = sample.doorEdgePoint();
+                d = Vector3{std::round(rim.x), rim.y, rim.z} +
+                    Vector3{sample.uniform(-0.01f, 0.01f), 0.0f, 0.0f} - eye;
+            }
+            return d;
+        },
+        run));
     // A third of the eyes sit on the plane of a gap, where views often cannot be judged.
-    EXPECT_LT(fallbacks, views * 2 / 5);
-    EXPECT_GT(raysChecked, 20000);
+    EXPECT_LT(run.fallbacks, run.views * 2 / 5);
+    EXPECT_GT(run.rays.checked, 20000);
 }
 
 TEST(PortalWalk, TakesEveryCellWhereItCannotJudge) {
