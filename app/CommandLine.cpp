@@ -113,6 +113,37 @@ void readStation(CommandLine& commandLine, std::span<const char* const> args, st
     commandLine.station = value;
 }
 
+// An X window number, decimal or 0x hex; X makes none of 0 or above 32 bits.
+std::optional<std::uint64_t> windowNumber(std::string_view text) {
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    std::uint32_t value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || status != std::errc() || end != text.data() + text.size() || value == 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string badWindowLine(std::string_view from, std::string_view text) {
+    return "Trovane: " + std::string(from) + " takes an X window number, decimal or 0x hex" +
+           (text.empty() ? std::string(", and none was given")
+                         : ", not '" + std::string(text) + "'");
+}
+
+void readWindowId(CommandLine& commandLine, std::span<const char* const> args, std::size_t& i) {
+    const std::string_view text = i + 1 < args.size() ? std::string_view(args[++i]) : "";
+    const std::optional<std::uint64_t> id = windowNumber(text);
+    if (!id) {
+        commandLine.error = badWindowLine("--window-id", text);
+        return;
+    }
+    commandLine.screensaver.windowId = *id;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(int argc, const char* const argv[]) {
@@ -135,6 +166,10 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
             readStation(commandLine, args, i);
         } else if (arg == "--shots") {
             readShots(commandLine, args, i);
+        } else if (arg == "--root") {
+            commandLine.screensaver.root = true;
+        } else if (arg == "--window-id") {
+            readWindowId(commandLine, args, i);
         } else {
             commandLine.unknown.emplace_back(arg);
         }
@@ -143,10 +178,22 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
     return commandLine;
 }
 
+void useScreensaverWindowVariable(CommandLine& commandLine, const char* value) {
+    if (value == nullptr || commandLine.screensaver.chosen() || !commandLine.error.empty()) {
+        return;
+    }
+    const std::optional<std::uint64_t> id = windowNumber(value);
+    if (!id) {
+        commandLine.error = badWindowLine("XSCREENSAVER_WINDOW", value);
+        return;
+    }
+    commandLine.screensaver.windowId = *id;
+}
+
 void printUsage(std::ostream& out) {
     out << "usage: trovane [-demo] [-station N] [-timedemo [SECONDS] [--json] [--shots "
            "T1,T2,...]]\n"
-           "               [--help] [--version]\n"
+           "               [--root | --window-id ID] [--help] [--version]\n"
            "\n"
            "  -demo               fly the demo path from the first frame (the d key does the "
            "same)\n"
@@ -160,6 +207,10 @@ void printUsage(std::ostream& out) {
            "  --shots T1,T2,...   save the timedemo frames at these seconds of flight (up to\n"
            "                      SECONDS) as screenshots/timedemo-T.png; the run lasts until\n"
            "                      the last is saved\n"
+           "  --root              screensaver mode: fly the demo path on the root window\n"
+           "  --window-id ID      screensaver mode: fly the demo path in the X window ID\n"
+           "                      (decimal or 0x hex); without either, $XSCREENSAVER_WINDOW\n"
+           "                      names the window when set. Runs until killed.\n"
            "  --help, -h          print this text and exit\n"
            "  --version           print the version and exit\n"
            "\n"

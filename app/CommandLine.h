@@ -1,6 +1,7 @@
 // The program's command line as a value: what was asked for, and what was not understood.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -23,6 +24,14 @@ struct CommandLine {
     std::vector<double> shots;
     // "-station N": start with the Nth station of the sequence.
     int station = 1;
+    // Screensaver mode: the demo flight drawn into a window a screensaver
+    // daemon hands over, "--root" or "--window-id ID", else the window in
+    // $XSCREENSAVER_WINDOW (see useScreensaverWindowVariable).
+    struct ScreensaverWindow {
+        bool root = false;
+        std::uint64_t windowId = 0; // nonzero when one is given
+        bool chosen() const { return root || windowId != 0; }
+    } screensaver;
     // Set for a switch with an unusable value: one line, and exit 2.
     std::string error;
 
@@ -34,6 +43,10 @@ struct CommandLine {
 // Reads the arguments after the program name. Nothing here fails: an argument
 // that no switch takes is kept in unknown and otherwise ignored.
 CommandLine parseCommandLine(int argc, const char* const argv[]);
+
+// Takes the window named by $XSCREENSAVER_WINDOW (value, null when unset), as
+// screensaver hacks do, unless an option chose a window or an error is set.
+void useScreensaverWindowVariable(CommandLine& commandLine, const char* value);
 
 // The usage text printed by --help, one switch a line.
 void printUsage(std::ostream& out);

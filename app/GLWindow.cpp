@@ -90,7 +90,14 @@ bool GLWindow::CreateGLWindow(bool startFullScreen, const char* windowTitle, int
     }
     fpsTimer_ = std::make_unique<platform::Timer>(kFpsTimerId, kFpsTimerPeriod);
     startTicks = platform::tickCount();
-    video_->keepDisplayAwake(true);
+    if (hostWindow != 0) {
+        window->setPointerFree(true);
+        const platform::Rect host = window->clientRect();
+        width = host.width;
+        height = host.height;
+    } else {
+        video_->keepDisplayAwake(true);
+    }
     return openContext();
 }
 
@@ -111,6 +118,7 @@ bool GLWindow::openWindow() {
     options.doubleBuffered = doubleBuffered;
     options.colorBits = colorBits;
     options.depthBits = depthBits;
+    options.hostWindow = hostWindow;
     std::string error;
     window = platform::Window::create(options, error);
     if (window == nullptr) {

@@ -57,6 +57,11 @@ public:
     virtual bool Init(const char* title, bool fullScreen, int width, int height);
     virtual ~GLWindow();
 
+    // An X window of a screensaver daemon to draw into instead of our own
+    // (0: our own). Set before Init; the drawing takes the host's size, and
+    // the pointer and the screen's sleep stay the daemon's business.
+    std::uint64_t hostWindow = 0;
+
     // Handles every waiting message, then draws a frame while running or
     // sleeps until a message arrives; returns the quit request's code.
     int RunMessageLoop();

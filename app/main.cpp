@@ -4,11 +4,14 @@
 #include "app/KeyReference.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
+#include "platform/window/Window.h"
 
+#include <cstdlib>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    const trovane::CommandLine commandLine = trovane::parseCommandLine(argc, argv);
+    trovane::CommandLine commandLine = trovane::parseCommandLine(argc, argv);
+    trovane::useScreensaverWindowVariable(commandLine, std::getenv("XSCREENSAVER_WINDOW"));
     if (commandLine.help) {
         trovane::printUsage(std::cout);
         return 0;
@@ -22,8 +25,20 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     trovane::warnUnknownArguments(commandLine, std::cerr);
+    // In screensaver mode the window must exist before anything is made.
+    std::uint64_t hostWindow = 0;
+    if (commandLine.screensaver.chosen() && !commandLine.timedemo) {
+        std::string error;
+        const std::optional<std::uint64_t> found = trovane::platform::findHostWindow(
+            commandLine.screensaver.root, commandLine.screensaver.windowId, error);
+        if (!found) {
+            std::cerr << "Trovane: " << error << '\n';
+            return 2;
+        }
+        hostWindow = *found;
+    }
     // A timedemo takes no keys; its report is what standard output is for.
-    if (!commandLine.timedemo) {
+    if (!commandLine.timedemo && hostWindow == 0) {
         trovane::printKeyReference();
     }
     if (!trovane::loadConfiguration()) {
@@ -42,6 +57,7 @@ int main(int argc, char* argv[]) {
     application.chooseStation(commandLine.station);
     // The window always opens framed. Without a display or a GL context
     // there is nothing to run: Init has said why.
+    application.hostWindow = hostWindow;
     if (!application.Init(settings.title, false, settings.width, settings.height)) {
         return 1;
     }
@@ -52,7 +68,7 @@ int main(int argc, char* argv[]) {
         return application.runTimedemo(commandLine.timedemoSeconds, commandLine.json,
                                        commandLine.shots);
     }
-    application.demoMode = commandLine.demo;
+    application.demoMode = commandLine.demo || hostWindow != 0;
     // The application is destroyed before its result is returned.
     return application.RunMessageLoop();
 }

@@ -4,7 +4,7 @@
 # empty folder on a virtual X server and checks that the walls are textured
 # (a screenshot close to one of the program run from the repository root),
 # that the caption shows the frame rate and that Escape ends it with 0; then
-# removes the package again.
+# removes the package again. Also checks the screensaver hack and its XML are installed.
 #   tools/deb_roundtrip.sh
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -75,6 +75,27 @@ shoot "$here" "$work/reference.png" "$build/bin/Trovane"
 $sudo apt-get install -y -qq "$deb" >/dev/null
 installed=yes
 command -v trovane >/dev/null || fail "no trovane command after installing"
+# The screensaver daemon's hack and its settings description.
+hack=/usr/libexec/xscreensaver/trovane
+[[ -x "$hack" && "$(readlink -f "$hack")" == "$(readlink -f /usr/bin/Trovane)" ]] ||
+  fail "$hack is not the installed program"
+python3 -c 'import sys, xml.etree.ElementTree as t; r = t.parse(sys.argv[1]).getroot(); sys.exit(r.get("name") != "trovane")' \
+  /usr/share/xscreensaver/config/trovane.xml || fail "no usable trovane.xml for the daemon"
+echo "deb: hack and trovane.xml installed"
+# Run as the daemon runs it: found its files through the link, ends on SIGTERM.
+mkdir "$work/hack"
+(cd "$work/hack" && exec "$hack" --root >"$work/out.txt" 2>"$work/err.txt") &
+program_pid=$!
+sleep 4
+kill -0 "$program_pid" 2>/dev/null || fail "the hack ended by itself: $(cat "$work/err.txt")"
+kill -TERM "$program_pid"
+code=0
+timeout 5 tail --pid="$program_pid" -f /dev/null || fail "SIGTERM did not end the hack"
+wait "$program_pid" || code=$?
+program_pid=""
+[[ "$code" -eq 0 ]] || fail "the hack ended with $code on SIGTERM: $(cat "$work/err.txt")"
+grep -q "untextured\|config.ini" "$work/err.txt" && fail "the hack did not find its files: $(cat "$work/err.txt")"
+echo "deb: the hack drew on the root window and ended on SIGTERM"
 mkdir "$work/empty"
 shoot "$work/empty" "$work/installed.png" trovane
 grep -q "config.ini" "$work/err.txt" && fail "settings not found: $(cat "$work/err.txt")"
@@ -90,4 +111,5 @@ awk -v d="$differing" -v p="$pixels" 'BEGIN { exit !(d + 0 <= p * 0.02) }' ||
 $sudo apt-get remove -y -qq trovane >/dev/null
 installed=""
 [[ ! -e /usr/bin/trovane ]] || fail "/usr/bin/trovane is left after removing the package"
+[[ ! -e "$hack" && ! -L "$hack" ]] || fail "$hack is left after removing the package"
 echo "deb: installed, ran from an empty folder, removed"

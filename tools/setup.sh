@@ -12,7 +12,7 @@ targets=("${@:2}")
 
 packages=(
   build-essential cmake ninja-build pkg-config git python3 file
-  libsdl2-dev libgl-dev libgl1-mesa-dri libglu1-mesa-dev
+  libsdl2-dev libx11-dev libgl-dev libgl1-mesa-dri libglu1-mesa-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs libpng-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
   xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick

@@ -4,7 +4,9 @@
 
 #include "platform/window/VideoSystem.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace trovane::platform {
@@ -16,7 +18,14 @@ struct WindowOptions {
     bool doubleBuffered = true;
     int colorBits = 32;
     int depthBits = 32; // lower depths are tried when this one is not offered
+    // A window of another program to draw into (a screensaver daemon's), 0 for
+    // a window of our own. It keeps its size and place; the caller checked it.
+    std::uint64_t hostWindow = 0;
 };
+
+// The window a screensaver daemon hands over: the root window when root is
+// set, else windowId. Empty with error set when there is no such window.
+std::optional<std::uint64_t> findHostWindow(bool root, std::uint64_t windowId, std::string& error);
 
 class Window {
 public:
@@ -61,6 +70,7 @@ public:
 private:
     Window(void* window, int depthBits) : window_(window), depthBits_(depthBits) {}
     void fade(float from, float to, unsigned milliseconds);
+    static std::unique_ptr<Window> createInHost(const WindowOptions& options, std::string& error);
 
     void* window_;
     int depthBits_;

@@ -102,11 +102,49 @@ TEST(CommandLineStation, WholeNumbersFromOneTo100000) {
               "Trovane: -station takes a whole number from 1 to 100000, and none was given");
 }
 
+TEST(CommandLineScreensaver, WindowIdsDecimalOrHexAndTheRoot) {
+    EXPECT_FALSE(parse({}).screensaver.chosen());
+    EXPECT_EQ(parse({"--window-id", "2097164"}).screensaver.windowId, 2097164u);
+    EXPECT_EQ(parse({"--window-id", "0x20000c"}).screensaver.windowId, 0x20000cu);
+    EXPECT_EQ(parse({"--window-id", "0X1A"}).screensaver.windowId, 0x1au);
+    const CommandLine root = parse({"--root"});
+    EXPECT_TRUE(root.screensaver.root);
+    EXPECT_TRUE(root.screensaver.chosen());
+    EXPECT_TRUE(root.error.empty());
+    const std::string rule = "Trovane: --window-id takes an X window number, decimal or 0x hex, ";
+    for (const char* bad : {"abc", "0", "0x", "-5", "12abc", "0x1g", "4294967296", " 7"}) {
+        const CommandLine refused = parse({"--window-id", bad});
+        EXPECT_EQ(refused.error, rule + "not '" + bad + "'") << bad;
+        EXPECT_FALSE(refused.screensaver.chosen()) << bad;
+    }
+    EXPECT_EQ(parse({"--window-id"}).error, rule + "and none was given");
+}
+
+TEST(CommandLineScreensaver, TheDaemonsVariableOnlyWhenNoOptionChoseAWindow) {
+    CommandLine plain = parse({});
+    useScreensaverWindowVariable(plain, nullptr);
+    EXPECT_FALSE(plain.screensaver.chosen()) << "unset: the usual start";
+    useScreensaverWindowVariable(plain, "0x400007");
+    EXPECT_EQ(plain.screensaver.windowId, 0x400007u);
+
+    CommandLine given = parse({"--window-id", "12"});
+    useScreensaverWindowVariable(given, "34");
+    EXPECT_EQ(given.screensaver.windowId, 12u);
+    CommandLine root = parse({"--root"});
+    useScreensaverWindowVariable(root, "34");
+    EXPECT_EQ(root.screensaver.windowId, 0u);
+
+    CommandLine bad = parse({});
+    useScreensaverWindowVariable(bad, "window");
+    EXPECT_EQ(bad.error, "Trovane: XSCREENSAVER_WINDOW takes an X window number, decimal or 0x "
+                         "hex, not 'window'");
+}
+
 TEST(CommandLineUsage, NamesEverySwitch) {
     std::ostringstream out;
     printUsage(out);
-    for (const char* name :
-         {"-demo", "--help", "--version", "-station", "-timedemo", "--json", "--shots"}) {
+    for (const char* name : {"-demo", "--help", "--version", "-station", "-timedemo", "--json",
+                             "--shots", "--root", "--window-id"}) {
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
     }
 }

@@ -37,9 +37,31 @@ int nextDepth(int depth) {
     return 0;
 }
 
+bool hosted(void* window) {
+    return (SDL_GetWindowFlags(sdlWindow(window)) & SDL_WINDOW_FOREIGN) != 0;
+}
+
 } // namespace
 
+// The host's visual must take OpenGL; SDL keeps the window as it is and only
+// draws into it, so its size and place stay the host's.
+std::unique_ptr<Window> Window::createInHost(const WindowOptions& options, std::string& error) {
+    SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
+    askPixelFormat(options, std::max(options.depthBits, 0));
+    SDL_Window* window = SDL_CreateWindowFrom(reinterpret_cast<void*>(options.hostWindow));
+    if (window == nullptr) {
+        error = std::string("cannot draw into the X window: ") + SDL_GetError();
+        return nullptr;
+    }
+    int depth = 0;
+    SDL_GL_GetAttribute(SDL_GL_DEPTH_SIZE, &depth);
+    return std::unique_ptr<Window>(new Window(window, depth));
+}
+
 std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string& error) {
+    if (options.hostWindow != 0) {
+        return createInHost(options, error);
+    }
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
     if (options.borderless) {
         flags |= SDL_WINDOW_BORDERLESS;
@@ -84,6 +106,9 @@ void Window::fade(float from, float to, unsigned milliseconds) {
 }
 
 void Window::show(unsigned fadeMilliseconds) {
+    if (hosted(window_)) {
+        return; // the host shows it; its focus stays where it is
+    }
     if (!visible()) {
         bool fades = fadeMilliseconds > 0 && SDL_SetWindowOpacity(sdlWindow(window_), 0.0f) == 0;
         SDL_ShowWindow(sdlWindow(window_));
@@ -96,7 +121,7 @@ void Window::show(unsigned fadeMilliseconds) {
 }
 
 void Window::hide(unsigned fadeMilliseconds) {
-    if (!visible()) {
+    if (!visible() || hosted(window_)) {
         return;
     }
     if (fadeMilliseconds > 0 && SDL_SetWindowOpacity(sdlWindow(window_), 1.0f) == 0) {
