@@ -11,10 +11,11 @@
 namespace e2e {
 namespace {
 
-constexpr int kHostX = 100;
-constexpr int kHostY = 80;
-constexpr int kHostWidth = 480;
-constexpr int kHostHeight = 360;
+// Where the host window tool places its window on the screen.
+struct Area {
+    int x, y, width, height;
+};
+constexpr Area kHost{100, 80, 480, 360};
 
 // Many colours: textured walls; a blank or plain-coloured window has few.
 std::size_t colours(const Image& image, int x0, int y0, int width, int height) {
@@ -59,8 +60,8 @@ TEST(Screensaver, DrawsTexturedWallsIntoAForeignWindowAndEndsOnTerm) {
     const std::optional<Image> shot = x.screenshot(run.directory() / "window-id.png");
     ASSERT_TRUE(shot);
     keepArtefact(run.directory() / "window-id.png", "screensaver-window-id.png");
-    EXPECT_GT(colours(*shot, kHostX, kHostY, kHostWidth, kHostHeight), 100u) << run.err();
-    EXPECT_LE(colours(*shot, 0, 0, kHostX, XvfbServer::kHeight), 2u) << "the root stays as it is";
+    EXPECT_GT(colours(*shot, kHost.x, kHost.y, kHost.width, kHost.height), 100u) << run.err();
+    EXPECT_LE(colours(*shot, 0, 0, kHost.x, XvfbServer::kHeight), 2u) << "the root stays as it is";
     EXPECT_EQ(run.out().find("keys"), std::string::npos)
         << "no key reference: input is the daemon's";
     expectEndsOnTerm(run);
