@@ -90,6 +90,9 @@ bool GLWindow::CreateGLWindow(bool startFullScreen, const char* windowTitle, int
     }
     fpsTimer_ = std::make_unique<platform::Timer>(kFpsTimerId, kFpsTimerPeriod);
     startTicks = platform::tickCount();
+    if (endsOnInput) {
+        window->setPointerFree(true);
+    }
     if (hostWindow != 0) {
         window->setPointerFree(true);
         const platform::Rect host = window->clientRect();
@@ -119,6 +122,7 @@ bool GLWindow::openWindow() {
     options.colorBits = colorBits;
     options.depthBits = depthBits;
     options.hostWindow = hostWindow;
+    options.endsOnInput = endsOnInput;
     std::string error;
     window = platform::Window::create(options, error);
     if (window == nullptr) {

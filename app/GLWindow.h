@@ -57,10 +57,14 @@ public:
     virtual bool Init(const char* title, bool fullScreen, int width, int height);
     virtual ~GLWindow();
 
-    // An X window of a screensaver daemon to draw into instead of our own
-    // (0: our own). Set before Init; the drawing takes the host's size, and
-    // the pointer and the screen's sleep stay the daemon's business.
+    // A window of a screensaver (a daemon's X window, a Windows preview's) to
+    // draw into instead of our own (0: our own). Set before Init; the drawing
+    // takes the host's size, and the pointer and the screen's sleep stay the
+    // host's business.
     std::uint64_t hostWindow = 0;
+    // A full-screen screensaver: a key, a button or the pointer moved a few
+    // pixels ends the run (with code 0), and the pointer is never held.
+    bool endsOnInput = false;
 
     // Handles every waiting message, then draws a frame while running or
     // sleeps until a message arrives; returns the quit request's code.

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/KeyReference.h"
 #include "app/ProgramGlobals.h"
+#include "app/ScreensaverStart.h"
 #include "app/Startup.h"
 #include "platform/window/Window.h"
 
@@ -10,8 +11,18 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    trovane::CommandLine commandLine = trovane::parseCommandLine(argc, argv);
-    trovane::useScreensaverWindowVariable(commandLine, std::getenv("XSCREENSAVER_WINDOW"));
+    // Under a Windows screensaver's name the arguments are Windows' own.
+    const trovane::ScreensaverStart saver = trovane::startAsScreensaver(argc, argv);
+    if (saver.finished) {
+        return saver.exitCode;
+    }
+    trovane::CommandLine commandLine;
+    if (saver.active) {
+        commandLine.demo = true;
+    } else {
+        commandLine = trovane::parseCommandLine(argc, argv);
+        trovane::useScreensaverWindowVariable(commandLine, std::getenv("XSCREENSAVER_WINDOW"));
+    }
     if (commandLine.help) {
         trovane::printUsage(std::cout);
         return 0;
@@ -26,7 +37,7 @@ int main(int argc, char* argv[]) {
     }
     trovane::warnUnknownArguments(commandLine, std::cerr);
     // In screensaver mode the window must exist before anything is made.
-    std::uint64_t hostWindow = 0;
+    std::uint64_t hostWindow = saver.hostWindow;
     if (commandLine.screensaver.chosen() && !commandLine.timedemo) {
         std::string error;
         const std::optional<std::uint64_t> found = trovane::platform::findHostWindow(
@@ -38,7 +49,7 @@ int main(int argc, char* argv[]) {
         hostWindow = *found;
     }
     // A timedemo takes no keys; its report is what standard output is for.
-    if (!commandLine.timedemo && hostWindow == 0) {
+    if (!commandLine.timedemo && hostWindow == 0 && !saver.active) {
         trovane::printKeyReference();
     }
     if (!trovane::loadConfiguration()) {
@@ -48,9 +59,10 @@ int main(int argc, char* argv[]) {
     // all standard output holds; the generator's dots still show, on the
     // console's other stream.
     const bool jsonReport = commandLine.timedemo && commandLine.json;
-    trovane::Application application(jsonReport ? stderr : stdout);
+    // A screensaver has no console to show progress in.
+    trovane::Application application(saver.active ? nullptr : jsonReport ? stderr : stdout);
     const trovane::Settings& settings = trovane::programSettings;
-    application.showStatistics = settings.statistics && !commandLine.timedemo;
+    application.showStatistics = settings.statistics && !commandLine.timedemo && !saver.active;
     if (application.showStatistics && !settings.file.empty()) {
         std::cout << "Settings read from " << settings.file << '\n';
     }
@@ -58,7 +70,8 @@ int main(int argc, char* argv[]) {
     // The window always opens framed. Without a display or a GL context
     // there is nothing to run: Init has said why.
     application.hostWindow = hostWindow;
-    if (!application.Init(settings.title, false, settings.width, settings.height)) {
+    application.endsOnInput = saver.fullScreen;
+    if (!application.Init(settings.title, saver.fullScreen, settings.width, settings.height)) {
         return 1;
     }
     if (commandLine.station > 1) {

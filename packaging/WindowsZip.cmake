@@ -4,6 +4,11 @@
 # gives Trovane-<version>-win64.zip.
 
 install(TARGETS Trovane RUNTIME DESTINATION .)
+# The screensaver: a copy of the program as installed (stripped when packed).
+install(CODE [[
+    set(folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+    file(COPY_FILE "${folder}/Trovane.exe" "${folder}/Trovane.scr")
+]])
 get_property(plugins GLOBAL PROPERTY TROVANE_PLUGINS)
 install(TARGETS ${plugins} LIBRARY DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/config.ini DESTINATION .)

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks the Windows zip that cpack made in a build tree: one folder holding
-the program, its seven libraries, config.ini, the texture and the readme,
-nothing else, with the data files as they are in the sources.
+the program, its copy as a screensaver, its seven libraries, config.ini, the
+texture and the readme, nothing else, with the data files as they are in the
+sources.
     tools/check_windows_zip.py BUILD_DIR"""
 import pathlib
 import re
@@ -9,7 +10,7 @@ import sys
 import zipfile
 
 LIBRARIES = ["Lexmoor", "Tactrel", "Corvane", "Shadrel", "Bastrel", "Vistrane", "Aurelix"]
-PROGRAMS = ["Trovane.exe"] + [name + ".dll" for name in LIBRARIES]
+PROGRAMS = ["Trovane.exe", "Trovane.scr"] + [name + ".dll" for name in LIBRARIES]
 DATA = ["config.ini", "textures/morvex.jpg"]
 
 
@@ -30,6 +31,8 @@ def main(build: pathlib.Path) -> str:
         for name in PROGRAMS:
             if archive.read(f"{folder}/{name}")[:2] != b"MZ":
                 return f"{package.name}: {name} is not a Windows program or library"
+        if archive.read(f"{folder}/Trovane.scr") != archive.read(f"{folder}/Trovane.exe"):
+            return f"{package.name}: Trovane.scr is not a copy of Trovane.exe"
         for name in DATA:
             if archive.read(f"{folder}/{name}") != (source / name).read_bytes():
                 return f"{package.name}: {name} differs from the sources' copy"

@@ -21,6 +21,9 @@ struct WindowOptions {
     // A window of another program to draw into (a screensaver daemon's), 0 for
     // a window of our own. It keeps its size and place; the caller checked it.
     std::uint64_t hostWindow = 0;
+    // A full-screen screensaver (Windows): a key, a button or the pointer
+    // moved a few pixels closes the window, as a Close message.
+    bool endsOnInput = false;
 };
 
 // The window a screensaver daemon hands over: the root window when root is

@@ -8,10 +8,9 @@ namespace {
 void post(UINT id, WPARAM value) {
     // To the window while there is one: a modal loop (moving or sizing the
     // window) dispatches window messages but drops thread messages.
+    // A window destroyed with another program's parent takes no message.
     HWND window = win32::windowForPosting();
-    if (window != nullptr) {
-        PostMessageW(window, id, value, 0);
-    } else {
+    if (window == nullptr || !PostMessageW(window, id, value, 0)) {
         PostThreadMessageW(win32::messageThread(), id, value, 0);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/win32/WideText.h"
 #include "platform/window/win32/PointerHold.h"
+#include "platform/window/win32/ScreensaverInput.h"
 #include "platform/window/win32/WindowClass.h"
 
 #include <algorithm>
@@ -118,13 +119,32 @@ void setStyle(HWND window, DWORD style, DWORD exStyle) {
     SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
 }
 
+bool hosted(HWND window) {
+    return (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0;
+}
+
+// A child of the host's window, covering its client area; it follows the
+// host's size and ends with it (see the parent watch in the window procedure).
+HWND createHostedWindow(const WindowOptions& options) {
+    HWND parent = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options.hostWindow));
+    RECT area{};
+    GetClientRect(parent, &area);
+    HWND window = CreateWindowExW(0, win32::windowClassName(), L"",
+                                  WS_CHILD | WS_VISIBLE | kChildClipping, 0, 0, area.right,
+                                  area.bottom, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (window != nullptr) {
+        SetTimer(window, win32::kParentWatchTimer, win32::kParentWatchMilliseconds, nullptr);
+    }
+    return window;
+}
+
 } // namespace
 
 std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string& error) {
     if (!win32::registerWindowClass(options.title, error)) {
         return nullptr;
     }
-    HWND window = createWindow(options);
+    HWND window = options.hostWindow != 0 ? createHostedWindow(options) : createWindow(options);
     if (window == nullptr) {
         error = "cannot create the window: " + win32::lastErrorText();
         win32::unregisterWindowClass();
@@ -142,6 +162,9 @@ std::unique_ptr<Window> Window::create(const WindowOptions& options, std::string
     }
     win32::setCurrentWindow(win32::CurrentWindow{window, deviceContext});
     win32::pointerHold().attach(window);
+    if (options.endsOnInput) {
+        win32::screensaverInput().arm();
+    }
     return std::unique_ptr<Window>(new Window(window, *depth));
 }
 
@@ -173,6 +196,9 @@ void Window::fade(float from, float to, unsigned milliseconds) {
 
 void Window::show(unsigned fadeMilliseconds) {
     HWND window = handleOf(window_);
+    if (hosted(window)) {
+        return; // shown with its parent; the focus stays the host's
+    }
     if (!visible()) {
         fade(0.0f, 1.0f, fadeMilliseconds);
     }
@@ -182,7 +208,7 @@ void Window::show(unsigned fadeMilliseconds) {
 }
 
 void Window::hide(unsigned fadeMilliseconds) {
-    if (visible()) {
+    if (visible() && !hosted(handleOf(window_))) {
         win32::pointerHold().setActive(false);
         fade(1.0f, 0.0f, fadeMilliseconds);
     }

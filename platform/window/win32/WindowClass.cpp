@@ -2,6 +2,7 @@
 
 #include "platform/win32/WideText.h"
 #include "platform/window/win32/PointerHold.h"
+#include "platform/window/win32/ScreensaverInput.h"
 
 #include <atomic>
 #include <deque>
@@ -103,6 +104,24 @@ void followDpiChange(HWND window, LPARAM suggested) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A window drawn inside another program's (a screensaver preview) takes the
+// parent's client size, and ends the run once the parent is gone.
+void followParent(HWND window) {
+    HWND parent = GetParent(window);
+    if (parent == nullptr || !IsWindow(parent)) {
+        deliver(MessageKind::Close);
+        return;
+    }
+    RECT wanted{};
+    RECT now{};
+    GetClientRect(parent, &wanted);
+    GetClientRect(window, &now);
+    if (wanted.right != now.right || wanted.bottom != now.bottom) {
+        SetWindowPos(window, nullptr, 0, 0, wanted.right, wanted.bottom,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 void paint(HWND window) {
     // The frame is drawn first, then the update region is validated.
     deliver(MessageKind::Paint);
@@ -113,7 +132,18 @@ void paint(HWND window) {
 
 LRESULT CALLBACK windowProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam) {
     Message message;
+    if (screensaverInput().ends(id)) {
+        deliver(MessageKind::Close);
+        return 0;
+    }
     switch (id) {
+    case WM_DESTROY:
+        // Destroyed with its parent, not by us: the run is over. To the
+        // thread, since a message to the dying window would be lost.
+        if (window == currentWindow().window) {
+            PostThreadMessageW(messageThread(), kPostedQuit, 0, 0);
+        }
+        break;
     case WM_SIZE:
         pointerHold().clientChanged();
         message.kind = MessageKind::Size;
@@ -144,6 +174,10 @@ LRESULT CALLBACK windowProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam) 
     case WM_TIMER:
         if (wParam == kModalFrameTimer) {
             deliver(MessageKind::Frame);
+            return 0;
+        }
+        if (wParam == kParentWatchTimer) {
+            followParent(window);
             return 0;
         }
         message.kind = MessageKind::Timer;

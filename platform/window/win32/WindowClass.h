@@ -14,6 +14,11 @@ namespace trovane::platform::win32 {
 // so they wait behind the messages already queued.
 enum : UINT { kPostedQuit = WM_APP + 1, kPostedClose, kPostedPaint };
 
+// A window inside another program's looks at its parent this often; the id
+// differs from the program's own timers.
+constexpr UINT_PTR kParentWatchTimer = 0x7F7F0002;
+constexpr UINT kParentWatchMilliseconds = 250;
+
 // Registers the window class under the title (UTF-8) with our window
 // procedure. A title the system refuses as a class name (one longer than
 // 255 characters) registers the class under the program's name instead.
