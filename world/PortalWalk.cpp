@@ -141,7 +141,9 @@ Cone frustumCone(const ViewFrustum& f) {
 class Walk {
 public:
     Walk(const CellMap& cells, const ViewFrustum& frustum)
-        : cells_(cells), eye_(frustum.eye), frustum_(frustum) {
+        : cells_(cells), eye_(frustum.eye), frustum_(frustum),
+          inverseTanWidth_(1.0f / frustum.tanHalfWidth),
+          inverseTanHeight_(1.0f / frustum.tanHalfHeight) {
         for (int axis = 0; axis < 3; ++axis) {
             const float clamped = std::clamp(at(eye_, axis), -64.0f, 64.0f);
             const int cell = static_cast<int>(std::floor(clamped));
@@ -231,21 +233,16 @@ private:
     using Quad = std::array<Vector3, 4>;
 
     // An axis-aligned rectangle in the plane at planeAt on axis, spanning lowU..highU and
-    // lowV..highV on the two other axes, relative to the eye.
+    // lowV..highV on the two other axes (the next ones after axis, cyclically), relative to the
+    // eye. Built without indexing a vector by a variable axis, which stalls the stores.
     Quad quad(int axis, float planeAt, float lowU, float highU, float lowV, float highV) const {
-        const int u = (axis + 1) % 3;
-        const int v = (axis + 2) % 3;
-        const std::array<std::array<float, 2>, 4> corners{
-            {{lowU, lowV}, {highU, lowV}, {highU, highV}, {lowU, highV}}};
-        Quad square;
-        for (std::size_t i = 0; i < 4; ++i) {
-            std::array<float, 3> p{};
-            p[static_cast<std::size_t>(axis)] = planeAt;
-            p[static_cast<std::size_t>(u)] = corners[i][0];
-            p[static_cast<std::size_t>(v)] = corners[i][1];
-            square[i] = Vector3{p[0], p[1], p[2]} - eye_;
-        }
-        return square;
+        auto point = [&](float onU, float onV) {
+            const Vector3 p = axis == 0   ? Vector3{planeAt, onU, onV}
+                              : axis == 1 ? Vector3{onV, planeAt, onU}
+                                          : Vector3{onU, onV, planeAt};
+            return p - eye_;
+        };
+        return {point(lowU, lowV), point(highU, lowV), point(highU, highV), point(lowU, highV)};
     }
 
     static Outline outlineOf(const Quad& square) {
@@ -259,25 +256,41 @@ private:
     // Where on the picture the rays inside r that pass through the rectangle can lie. Projecting
     // the corners is enough when all lie safely ahead; otherwise the rectangle is clipped first.
     ScreenBounds through(const Quad& square, const ScreenBounds& r) const {
-        ScreenBounds b;
+        float left = 1e30f;
+        float right = -1e30f;
+        float bottom = 1e30f;
+        float top = -1e30f;
         bool ahead = true;
         for (const Vector3& q : square) {
             const float depth = dot(q, frustum_.forward);
-            if (!(depth > 1e-3f * length(q))) {
+            // depth > 1e-3 |q|, without the square root
+            if (!(depth > 0.0f && depth * depth > 1e-6f * dot(q, q))) {
                 ahead = false;
                 break;
             }
-            b.include(-dot(q, frustum_.side) / (depth * frustum_.tanHalfWidth),
-                      -dot(q, frustum_.up) / (depth * frustum_.tanHalfHeight));
+            const float inverse = 1.0f / depth;
+            const float x = -dot(q, frustum_.side) * inverse * inverseTanWidth_;
+            const float y = -dot(q, frustum_.up) * inverse * inverseTanHeight_;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            bottom = std::min(bottom, y);
+            top = std::max(top, y);
         }
         if (!ahead) {
-            b = ScreenBounds{};
-            const Outline clipped = clip(outlineOf(square), rectCone(r));
-            if (clipped.count == 0) {
-                return b;
-            }
-            includeOutline(b, clipped);
+            return throughClipped(square, r);
         }
+        return {std::max(left, r.left), std::max(bottom, r.bottom), std::min(right, r.right),
+                std::min(top, r.top)};
+    }
+
+    // The same for a rectangle reaching beside or behind the eye: clipped to the rays first.
+    [[gnu::noinline]] ScreenBounds throughClipped(const Quad& square, const ScreenBounds& r) const {
+        ScreenBounds b;
+        const Outline clipped = clip(outlineOf(square), rectCone(r));
+        if (clipped.count == 0) {
+            return b;
+        }
+        includeOutline(b, clipped);
         b.left = std::max(b.left, r.left);
         b.right = std::min(b.right, r.right);
         b.bottom = std::max(b.bottom, r.bottom);
@@ -393,8 +406,11 @@ private:
                 }
                 CellPosition next = c;
                 at(next, axis) += sign;
-                if (!inRing(next)) {
-                    continue; // out of the ring: such a ray never comes back
+                // Out of the ring, or out of the station from inside it: past the plane e beyond
+                // the station's face no wall stands, and such a ray never comes back.
+                if (!inRing(next) ||
+                    (insideStation(c.x, c.y, c.z) && !insideStation(next.x, next.y, next.z))) {
+                    continue;
                 }
                 if (isAir(next)) {
                     const int u = (axis + 1) % 3;
@@ -757,6 +773,8 @@ private:
     const CellMap& cells_;
     Vector3 eye_;
     ViewFrustum frustum_;
+    float inverseTanWidth_;
+    float inverseTanHeight_;
     PortalView view_;
     CellPosition eyeCell_;
     int firstBucket_ = 0;
