@@ -142,8 +142,8 @@ class Walk {
 public:
     Walk(const CellMap& cells, const ViewFrustum& frustum)
         : cells_(cells), eye_(frustum.eye), frustum_(frustum),
-          inverseTanWidth_(1.0f / frustum.tanHalfWidth),
-          inverseTanHeight_(1.0f / frustum.tanHalfHeight) {
+          toX_(frustum.side * (-1.0f / frustum.tanHalfWidth)),
+          toY_(frustum.up * (-1.0f / frustum.tanHalfHeight)) {
         for (int axis = 0; axis < 3; ++axis) {
             const float clamped = std::clamp(at(eye_, axis), -64.0f, 64.0f);
             const int cell = static_cast<int>(std::floor(clamped));
@@ -255,29 +255,42 @@ private:
 
     // Where on the picture the rays inside r that pass through the rectangle can lie. Projecting
     // the corners is enough when all lie safely ahead; otherwise the rectangle is clipped first.
-    ScreenBounds through(const Quad& square, const ScreenBounds& r) const {
+    ScreenBounds through(int axis, float planeAt, float lowU, float highU, float lowV, float highV,
+                         const ScreenBounds& r) const {
+        // The picture's coordinates are ratios of sums of one term per axis, so the terms of the
+        // two values on each free axis serve all four corners.
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const float qa = planeAt - at(eye_, axis);
+        const std::array<float, 2> qu{lowU - at(eye_, u), highU - at(eye_, u)};
+        const std::array<float, 2> qv{lowV - at(eye_, v), highV - at(eye_, v)};
+        const Vector3 f = frustum_.forward;
+        const float da = at(f, axis) * qa;
+        const float xa = at(toX_, axis) * qa;
+        const float ya = at(toY_, axis) * qa;
         float left = 1e30f;
         float right = -1e30f;
         float bottom = 1e30f;
         float top = -1e30f;
-        bool ahead = true;
-        for (const Vector3& q : square) {
-            const float depth = dot(q, frustum_.forward);
-            // depth > 1e-3 |q|, without the square root
-            if (!(depth > 0.0f && depth * depth > 1e-6f * dot(q, q))) {
-                ahead = false;
-                break;
+        for (std::size_t i = 0; i < 2; ++i) {
+            const float du = at(f, u) * qu[i];
+            const float xu = at(toX_, u) * qu[i];
+            const float yu = at(toY_, u) * qu[i];
+            for (std::size_t j = 0; j < 2; ++j) {
+                const float depth = da + du + at(f, v) * qv[j];
+                const float squared = qa * qa + qu[i] * qu[i] + qv[j] * qv[j];
+                // depth > 1e-3 |q|, without the square root
+                if (!(depth > 0.0f && depth * depth > 1e-6f * squared)) {
+                    return throughClipped(quad(axis, planeAt, lowU, highU, lowV, highV), r);
+                }
+                const float inverse = 1.0f / depth;
+                const float x = (xa + xu + at(toX_, v) * qv[j]) * inverse;
+                const float y = (ya + yu + at(toY_, v) * qv[j]) * inverse;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                bottom = std::min(bottom, y);
+                top = std::max(top, y);
             }
-            const float inverse = 1.0f / depth;
-            const float x = -dot(q, frustum_.side) * inverse * inverseTanWidth_;
-            const float y = -dot(q, frustum_.up) * inverse * inverseTanHeight_;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            bottom = std::min(bottom, y);
-            top = std::max(top, y);
-        }
-        if (!ahead) {
-            return throughClipped(square, r);
         }
         return {std::max(left, r.left), std::max(bottom, r.bottom), std::min(right, r.right),
                 std::min(top, r.top)};
@@ -350,7 +363,7 @@ private:
                         const float lowV = static_cast<float>(j) - e - kPortalMargin;
                         const float span = 1.0f + 2.0f * (e + kPortalMargin);
                         const ScreenBounds b =
-                            through(quad(axis, plane, lowU, lowU + span, lowV, lowV + span), whole);
+                            through(axis, plane, lowU, lowU + span, lowV, lowV + span, whole);
                         if (b.empty()) {
                             continue;
                         }
@@ -418,8 +431,7 @@ private:
                     const float lowU = static_cast<float>(at(c, u)) - e - kPortalMargin;
                     const float lowV = static_cast<float>(at(c, v)) - e - kPortalMargin;
                     const float span = 1.0f + 2.0f * (e + kPortalMargin);
-                    reachAir(next,
-                             through(quad(axis, plane, lowU, lowU + span, lowV, lowV + span), r));
+                    reachAir(next, through(axis, plane, lowU, lowU + span, lowV, lowV + span, r));
                 } else if (!meetRoom(c, next, DoorSide{axis, -sign}, plane, r)) {
                     return false;
                 }
@@ -542,22 +554,18 @@ private:
         const std::array<float, 2> lineV{static_cast<float>(at(c, v)),
                                          static_cast<float>(at(c, v)) + 1.0f};
         auto beside = [&](int du, int dv) {
-            CellPosition p = room;
-            at(p, u) += du;
-            at(p, v) += dv;
-            return p;
+            return side.axis == 0   ? CellPosition{room.x, room.y + du, room.z + dv}
+                   : side.axis == 1 ? CellPosition{room.x + dv, room.y, room.z + du}
+                                    : CellPosition{room.x + du, room.y + dv, room.z};
         };
 
-        if (through(quad(side.axis, plane, lineU[0] - e - m, lineU[1] + e + m, lineV[0] - e - m,
-                         lineV[1] + e + m),
-                    r)
+        if (through(side.axis, plane, lineU[0] - e - m, lineU[1] + e + m, lineV[0] - e - m,
+                    lineV[1] + e + m, r)
                 .empty()) {
             return true;
         }
-        const ScreenBounds middle =
-            through(quad(side.axis, plane, lineU[0] + e - m, lineU[1] - e + m, lineV[0] + e - m,
-                         lineV[1] - e + m),
-                    r);
+        const ScreenBounds middle = through(side.axis, plane, lineU[0] + e - m, lineU[1] - e + m,
+                                            lineV[0] + e - m, lineV[1] - e + m, r);
         if (!middle.empty()) {
             markRoom(room, middle);
             if (wallOpenings(cells_, room.x, room.y, room.z)[wallOf(side)] &&
@@ -574,11 +582,12 @@ private:
             for (int end = 0; end < 2; ++end) {
                 const bool onU = across == 0;
                 const float line = onU ? lineU[end] : lineV[end];
-                const Quad stripQuad = onU ? quad(side.axis, plane, line - e - m, line + e + m,
-                                                  lineV[0] + e - m, lineV[1] - e + m)
-                                           : quad(side.axis, plane, lineU[0] + e - m,
-                                                  lineU[1] - e + m, line - e - m, line + e + m);
-                const ScreenBounds b = through(stripQuad, r);
+                const std::array<float, 4> span =
+                    onU ? std::array{line - e - m, line + e + m, lineV[0] + e - m, lineV[1] - e + m}
+                        : std::array{lineU[0] + e - m, lineU[1] - e + m, line - e - m,
+                                     line + e + m};
+                const ScreenBounds b =
+                    through(side.axis, plane, span[0], span[1], span[2], span[3], r);
                 if (b.empty()) {
                     continue;
                 }
@@ -590,7 +599,7 @@ private:
                     reachAir(isAir(pair[0]) ? pair[0] : pair[1], b);
                     continue;
                 }
-                const Quad& strip = stripQuad;
+                const Quad strip = quad(side.axis, plane, span[0], span[1], span[2], span[3]);
                 const Spread moving = spread(strip, side.axis, onU ? u : v);
                 const Spread along = spread(strip, side.axis, onU ? v : u);
                 const float speed = moving.leastSpeed();
@@ -615,11 +624,11 @@ private:
                 const float lv = lineV[static_cast<std::size_t>(endV)];
                 const float growU = reachAlongU[static_cast<std::size_t>(endV)] + e + m;
                 const float growV = reachAlongV[static_cast<std::size_t>(endU)] + e + m;
-                const Quad cornerQuad = quad(
-                    side.axis, plane, std::max(lu - growU, lineU[0] - e - m),
-                    std::min(lu + growU, lineU[1] + e + m), std::max(lv - growV, lineV[0] - e - m),
-                    std::min(lv + growV, lineV[1] + e + m));
-                const ScreenBounds b = through(cornerQuad, r);
+                const std::array<float, 4> span{
+                    std::max(lu - growU, lineU[0] - e - m), std::min(lu + growU, lineU[1] + e + m),
+                    std::max(lv - growV, lineV[0] - e - m), std::min(lv + growV, lineV[1] + e + m)};
+                const ScreenBounds b =
+                    through(side.axis, plane, span[0], span[1], span[2], span[3], r);
                 if (b.empty()) {
                     continue;
                 }
@@ -634,7 +643,7 @@ private:
                     reachAir(*air, b);
                     continue;
                 }
-                const Quad& corner = cornerQuad;
+                const Quad corner = quad(side.axis, plane, span[0], span[1], span[2], span[3]);
                 const Spread alongU = spread(corner, side.axis, u);
                 const Spread alongV = spread(corner, side.axis, v);
                 const float speedU = alongU.leastSpeed();
@@ -773,8 +782,9 @@ private:
     const CellMap& cells_;
     Vector3 eye_;
     ViewFrustum frustum_;
-    float inverseTanWidth_;
-    float inverseTanHeight_;
+    // Dotted with a point relative to the eye and divided by its depth: the picture's x and y.
+    Vector3 toX_;
+    Vector3 toY_;
     PortalView view_;
     CellPosition eyeCell_;
     int firstBucket_ = 0;
