@@ -533,6 +533,63 @@ private:
         return true;
     }
 
+    // Sixteen points of a plane across an axis, on four values of each free axis, as the picture
+    // shows them; ahead when all lie safely in front of the eye.
+    struct Grid {
+        std::array<std::array<float, 4>, 4> x{};
+        std::array<std::array<float, 4>, 4> y{};
+        bool ahead = true;
+
+        // Where the rays within r cross the rectangle between values i0..i1 and j0..j1.
+        ScreenBounds bounds(std::size_t i0, std::size_t i1, std::size_t j0, std::size_t j1,
+                            const ScreenBounds& r) const {
+            const float left = std::min({x[i0][j0], x[i1][j0], x[i0][j1], x[i1][j1]});
+            const float right = std::max({x[i0][j0], x[i1][j0], x[i0][j1], x[i1][j1]});
+            const float bottom = std::min({y[i0][j0], y[i1][j0], y[i0][j1], y[i1][j1]});
+            const float top = std::max({y[i0][j0], y[i1][j0], y[i0][j1], y[i1][j1]});
+            return {std::max(left, r.left), std::max(bottom, r.bottom), std::min(right, r.right),
+                    std::min(top, r.top)};
+        }
+    };
+
+    Grid project(int axis, float planeAt, const std::array<float, 4>& us,
+                 const std::array<float, 4>& vs) const {
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const Vector3 f = frustum_.forward;
+        const float qa = planeAt - at(eye_, axis);
+        std::array<float, 4> qv{};
+        std::array<float, 4> dv{};
+        std::array<float, 4> xv{};
+        std::array<float, 4> yv{};
+        for (std::size_t j = 0; j < 4; ++j) {
+            qv[j] = vs[j] - at(eye_, v);
+            dv[j] = at(f, v) * qv[j];
+            xv[j] = at(toX_, v) * qv[j];
+            yv[j] = at(toY_, v) * qv[j];
+        }
+        Grid grid;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const float qu = us[i] - at(eye_, u);
+            const float da = at(f, axis) * qa + at(f, u) * qu;
+            const float xa = at(toX_, axis) * qa + at(toX_, u) * qu;
+            const float ya = at(toY_, axis) * qa + at(toY_, u) * qu;
+            const float squared = qa * qa + qu * qu;
+            for (std::size_t j = 0; j < 4; ++j) {
+                const float depth = da + dv[j];
+                // depth > 1e-3 |q|, without the square root
+                if (!(depth > 0.0f && depth * depth > 1e-6f * (squared + qv[j] * qv[j]))) {
+                    grid.ahead = false;
+                    return grid;
+                }
+                const float inverse = 1.0f / depth;
+                grid.x[i][j] = (xa + xv[j]) * inverse;
+                grid.y[i][j] = (ya + yv[j]) * inverse;
+            }
+        }
+        return grid;
+    }
+
     // The rays within r leave the open box of the empty cell c across the plane of the wall of
     // room on side, which faces c. The plane is cut in nine: the middle, where the rays meet that
     // wall or its opening; four strips along the cell's edges, where they pass into the gap
@@ -559,13 +616,23 @@ private:
                                     : CellPosition{room.x + du, room.y + dv, room.z};
         };
 
-        if (through(side.axis, plane, lineU[0] - e - m, lineU[1] + e + m, lineV[0] - e - m,
-                    lineV[1] + e + m, r)
-                .empty()) {
+        // The nine parts meet on four values along each free axis: the open box's edges and the
+        // walls' edges. They tile the plane, so each ray crosses one part or its border.
+        const std::array<float, 4> us{lineU[0] - e - m, lineU[0] + e, lineU[1] - e,
+                                      lineU[1] + e + m};
+        const std::array<float, 4> vs{lineV[0] - e - m, lineV[0] + e, lineV[1] - e,
+                                      lineV[1] + e + m};
+        const Grid grid = project(side.axis, plane, us, vs);
+        auto part = [&](std::size_t i0, std::size_t i1, std::size_t j0, std::size_t j1) {
+            if (!grid.ahead) {
+                return through(side.axis, plane, us[i0], us[i1], vs[j0], vs[j1], r);
+            }
+            return grid.bounds(i0, i1, j0, j1, r);
+        };
+        if (part(0, 3, 0, 3).empty()) {
             return true;
         }
-        const ScreenBounds middle = through(side.axis, plane, lineU[0] + e - m, lineU[1] - e + m,
-                                            lineV[0] + e - m, lineV[1] - e + m, r);
+        const ScreenBounds middle = part(1, 2, 1, 2);
         if (!middle.empty()) {
             markRoom(room, middle);
             if (wallOpenings(cells_, room.x, room.y, room.z)[wallOf(side)] &&
@@ -586,8 +653,9 @@ private:
                     onU ? std::array{line - e - m, line + e + m, lineV[0] + e - m, lineV[1] - e + m}
                         : std::array{lineU[0] + e - m, lineU[1] - e + m, line - e - m,
                                      line + e + m};
+                const std::size_t first = end == 0 ? 0 : 2;
                 const ScreenBounds b =
-                    through(side.axis, plane, span[0], span[1], span[2], span[3], r);
+                    onU ? part(first, first + 1, 1, 2) : part(1, 2, first, first + 1);
                 if (b.empty()) {
                     continue;
                 }
@@ -627,8 +695,13 @@ private:
                 const std::array<float, 4> span{
                     std::max(lu - growU, lineU[0] - e - m), std::min(lu + growU, lineU[1] + e + m),
                     std::max(lv - growV, lineV[0] - e - m), std::min(lv + growV, lineV[1] + e + m)};
+                const bool grown = reachAlongU[static_cast<std::size_t>(endV)] > 0.0f ||
+                                   reachAlongV[static_cast<std::size_t>(endU)] > 0.0f;
+                const std::size_t iu = endU == 0 ? 0 : 2;
+                const std::size_t iv = endV == 0 ? 0 : 2;
                 const ScreenBounds b =
-                    through(side.axis, plane, span[0], span[1], span[2], span[3], r);
+                    grown ? through(side.axis, plane, span[0], span[1], span[2], span[3], r)
+                          : part(iu, iu + 1, iv, iv + 1);
                 if (b.empty()) {
                     continue;
                 }
