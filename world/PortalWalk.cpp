@@ -590,6 +590,82 @@ private:
         return grid;
     }
 
+    // Rays of polygon, on the plane of room's wall on side, that may run along the gaps between
+    // rooms past the far side of room's layer. Such a ray leaves the gap it is in within 2e / s
+    // of travel, s its least speed across that gap, and the gap across the other free axis, which
+    // it may meet where cells meet, within 2e / s' more. Out of both, it is between two layers or
+    // in a wall's way, and meets a wall or a door within another 2e. Until then it stays in the
+    // cells its spread covers over that travel, and past the station's far face no wall stands:
+    // the rooms among those cells are reached, the doors between them walked through, and the
+    // empty ones take the rays on.
+    bool reachAlongGaps(CellPosition room, DoorSide side, const Spread& alongU,
+                        const Spread& alongV, const ScreenBounds& b) {
+        const int axis = side.axis;
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const int step = -side.sign; // the rays' way along axis
+        const int layer = at(room, axis);
+        const int layers = step > 0 ? kStationExtent - layer : layer + 1;
+        float travel = static_cast<float>(layers);
+        const float speedU = alongU.leastSpeed();
+        const float speedV = alongV.leastSpeed();
+        if (speedU > 0.0f && speedV > 0.0f) {
+            travel = std::min(travel, 2.0f * e / speedU + 2.0f * e / speedV + 2.0f * e);
+        }
+        travel += kSlabMargin;
+        std::array<int, 3> low{};
+        std::array<int, 3> high{};
+        const int count = std::min(layers, static_cast<int>(std::floor(travel + e)) + 1);
+        low[static_cast<std::size_t>(axis)] = std::min(layer, layer + step * (count - 1));
+        high[static_cast<std::size_t>(axis)] = std::max(layer, layer + step * (count - 1));
+        for (const auto& [lateral, s] : {std::pair{u, &alongU}, std::pair{v, &alongV}}) {
+            const float from = s->lowAt + travel * std::min(0.0f, s->lowSlope) - kSlabMargin;
+            const float to = s->highAt + travel * std::max(0.0f, s->highSlope) + kSlabMargin;
+            if (!(std::isfinite(from) && std::isfinite(to))) {
+                return fallBack(PortalFallback::GrazingSlab);
+            }
+            low[static_cast<std::size_t>(lateral)] =
+                std::max(0, static_cast<int>(std::floor(std::max(from, -1.0f))));
+            high[static_cast<std::size_t>(lateral)] =
+                std::min(kStationExtent - 1, static_cast<int>(std::floor(std::min(to, 64.0f))));
+        }
+        for (int x = low[0]; x <= high[0]; ++x) {
+            for (int y = low[1]; y <= high[1]; ++y) {
+                for (int z = low[2]; z <= high[2]; ++z) {
+                    const CellPosition cell{x, y, z};
+                    if (isAir(cell)) {
+                        reachAir(cell, b);
+                    } else {
+                        markRoom(cell, b);
+                    }
+                }
+            }
+        }
+        const Cone cone = rectCone(b);
+        for (int x = low[0]; x <= high[0]; ++x) {
+            for (int y = low[1]; y <= high[1]; ++y) {
+                for (int z = low[2]; z <= high[2]; ++z) {
+                    const CellPosition from{x, y, z};
+                    if (isAir(from)) {
+                        continue;
+                    }
+                    for (int d = 0; d < 3; ++d) {
+                        CellPosition to = from;
+                        at(to, d) += 1;
+                        if (at(to, d) > high[static_cast<std::size_t>(d)] || isAir(to)) {
+                            continue;
+                        }
+                        if (!enterRoom(from, DoorSide{d, 1}, cone) ||
+                            !enterRoom(to, DoorSide{d, -1}, cone)) {
+                            return false;
+                        }
+                    }
+                }
+            }
+        }
+        return true;
+    }
+
     // The rays within r leave the open box of the empty cell c across the plane of the wall of
     // room on side, which faces c. The plane is cut in nine: the middle, where the rays meet that
     // wall or its opening; four strips along the cell's edges, where they pass into the gap
@@ -599,8 +675,9 @@ private:
     // travel into the room's layer, so it leaves the gap, into a wall or a door, within
     // 2e / s of travel (2e / s + 2e / s' in a corner, across both gaps). As long as that stays
     // short of the layer's far side (1 - 2e, with kSlabMargin), the ray meets only the walls and
-    // doors of these rooms, and, through a door, the door walk. A ray that runs along a gap,
-    // nearly parallel to it, could reach anything: the view takes every cell instead.
+    // doors of these rooms, and, through a door, the door walk. Rays that may run along a gap
+    // further, nearly parallel to it, are followed through the cells they can pass
+    // (reachAlongGaps).
     bool meetRoom(CellPosition c, CellPosition room, DoorSide side, float plane,
                   const ScreenBounds& r) {
         const int u = (side.axis + 1) % 3;
@@ -673,7 +750,11 @@ private:
                 const float speed = moving.leastSpeed();
                 const float travel = 2.0f * e / speed;
                 if (!(speed > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin)) {
-                    return fallBack(PortalFallback::GrazingSlab);
+                    if (!reachAlongGaps(room, side, onU ? moving : along, onU ? along : moving,
+                                        b)) {
+                        return false;
+                    }
+                    continue;
                 }
                 const float reach =
                     travel * std::max(along.highSlope, -along.lowSlope) + kSlabMargin;
@@ -721,16 +802,16 @@ private:
                 const Spread alongV = spread(corner, side.axis, v);
                 const float speedU = alongU.leastSpeed();
                 const float speedV = alongV.leastSpeed();
-                if (!(speedU > 0.0f && speedV > 0.0f)) {
-                    return fallBack(PortalFallback::GrazingSlab);
-                }
                 const float travel = 2.0f * e / speedU + 2.0f * e / speedV;
-                if (!(travel <= 1.0f - 2.0f * e - kSlabMargin &&
+                if (!(speedU > 0.0f && speedV > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin &&
                       alongU.staysWithin(travel, lu - 1.0f + e + kSlabMargin,
                                          lu + 1.0f - e - kSlabMargin) &&
                       alongV.staysWithin(travel, lv - 1.0f + e + kSlabMargin,
                                          lv + 1.0f - e - kSlabMargin))) {
-                    return fallBack(PortalFallback::GrazingSlab);
+                    if (!reachAlongGaps(room, side, alongU, alongV, b)) {
+                        return false;
+                    }
+                    continue;
                 }
                 if (!reachRooms(four, b, travel)) {
                     return false;
