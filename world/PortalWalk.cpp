@@ -311,9 +311,16 @@ private:
         return b;
     }
 
+    // Widens into to a rectangle that is not empty.
     static void merge(ScreenBounds& into, const ScreenBounds& b) {
-        into.include(b.left, b.bottom);
-        into.include(b.right, b.top);
+        if (into.empty()) {
+            into = b;
+            return;
+        }
+        into.left = std::min(into.left, b.left);
+        into.right = std::max(into.right, b.right);
+        into.bottom = std::min(into.bottom, b.bottom);
+        into.top = std::max(into.top, b.top);
     }
 
     void markRoom(CellPosition room, const ScreenBounds& b) {
