@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/SharedPtr.h"
 #include "math/Geometry.h"
 #include "math/Plane.h"
-#include "base/SharedPtr.h"
 
 namespace trovane {
 

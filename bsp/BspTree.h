@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "bsp/BspNode.h"
 #include "base/SharedPtr.h"
+#include "bsp/BspNode.h"
 #include "math/Vector3.h"
 
 namespace trovane {

@@ -3,10 +3,10 @@
 
 #include <vector>
 
+#include "base/SharedPtr.h"
 #include "bsp/BspNode.h"
 #include "bsp/BspTree.h"
 #include "math/HitRecord.h"
-#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 
 namespace trovane {

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/SharedPtr.h"
 #include "bsp/BspNode.h"
 #include "bsp/BspTree.h"
 #include "math/Geometry.h"
 #include "math/Mesh.h"
-#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 
 namespace trovane {

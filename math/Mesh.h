@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/SharedPtr.h"
 #include "math/BoundingBox.h"
 #include "math/Geometry.h"
 #include "math/HitRecord.h"
 #include "math/Ray.h"
-#include "base/SharedPtr.h"
 #include "math/Vertex.h"
 
 namespace trovane {

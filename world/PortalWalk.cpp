@@ -141,7 +141,9 @@ Cone frustumCone(const ViewFrustum& f) {
 class Walk {
 public:
     Walk(const CellMap& cells, const ViewFrustum& frustum)
-        : cells_(cells), eye_(frustum.eye), frustum_(frustum) {
+        : cells_(cells), eye_(frustum.eye), frustum_(frustum),
+          toX_(frustum.side * (-1.0f / frustum.tanHalfWidth)),
+          toY_(frustum.up * (-1.0f / frustum.tanHalfHeight)) {
         for (int axis = 0; axis < 3; ++axis) {
             const float clamped = std::clamp(at(eye_, axis), -64.0f, 64.0f);
             const int cell = static_cast<int>(std::floor(clamped));
@@ -231,21 +233,16 @@ private:
     using Quad = std::array<Vector3, 4>;
 
     // An axis-aligned rectangle in the plane at planeAt on axis, spanning lowU..highU and
-    // lowV..highV on the two other axes, relative to the eye.
+    // lowV..highV on the two other axes (the next ones after axis, cyclically), relative to the
+    // eye. Built without indexing a vector by a variable axis, which stalls the stores.
     Quad quad(int axis, float planeAt, float lowU, float highU, float lowV, float highV) const {
-        const int u = (axis + 1) % 3;
-        const int v = (axis + 2) % 3;
-        const std::array<std::array<float, 2>, 4> corners{
-            {{lowU, lowV}, {highU, lowV}, {highU, highV}, {lowU, highV}}};
-        Quad square;
-        for (std::size_t i = 0; i < 4; ++i) {
-            std::array<float, 3> p{};
-            p[static_cast<std::size_t>(axis)] = planeAt;
-            p[static_cast<std::size_t>(u)] = corners[i][0];
-            p[static_cast<std::size_t>(v)] = corners[i][1];
-            square[i] = Vector3{p[0], p[1], p[2]} - eye_;
-        }
-        return square;
+        auto point = [&](float onU, float onV) {
+            const Vector3 p = axis == 0   ? Vector3{planeAt, onU, onV}
+                              : axis == 1 ? Vector3{onV, planeAt, onU}
+                                          : Vector3{onU, onV, planeAt};
+            return p - eye_;
+        };
+        return {point(lowU, lowV), point(highU, lowV), point(highU, highV), point(lowU, highV)};
     }
 
     static Outline outlineOf(const Quad& square) {
@@ -258,26 +255,55 @@ private:
 
     // Where on the picture the rays inside r that pass through the rectangle can lie. Projecting
     // the corners is enough when all lie safely ahead; otherwise the rectangle is clipped first.
-    ScreenBounds through(const Quad& square, const ScreenBounds& r) const {
+    ScreenBounds through(int axis, float planeAt, float lowU, float highU, float lowV, float highV,
+                         const ScreenBounds& r) const {
+        // The picture's coordinates are ratios of sums of one term per axis, so the terms of the
+        // two values on each free axis serve all four corners.
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const float qa = planeAt - at(eye_, axis);
+        const std::array<float, 2> qu{lowU - at(eye_, u), highU - at(eye_, u)};
+        const std::array<float, 2> qv{lowV - at(eye_, v), highV - at(eye_, v)};
+        const Vector3 f = frustum_.forward;
+        const float da = at(f, axis) * qa;
+        const float xa = at(toX_, axis) * qa;
+        const float ya = at(toY_, axis) * qa;
+        float left = 1e30f;
+        float right = -1e30f;
+        float bottom = 1e30f;
+        float top = -1e30f;
+        for (std::size_t i = 0; i < 2; ++i) {
+            const float du = at(f, u) * qu[i];
+            const float xu = at(toX_, u) * qu[i];
+            const float yu = at(toY_, u) * qu[i];
+            for (std::size_t j = 0; j < 2; ++j) {
+                const float depth = da + du + at(f, v) * qv[j];
+                const float squared = qa * qa + qu[i] * qu[i] + qv[j] * qv[j];
+                // depth > 1e-3 |q|, without the square root
+                if (!(depth > 0.0f && depth * depth > 1e-6f * squared)) {
+                    return throughClipped(quad(axis, planeAt, lowU, highU, lowV, highV), r);
+                }
+                const float inverse = 1.0f / depth;
+                const float x = (xa + xu + at(toX_, v) * qv[j]) * inverse;
+                const float y = (ya + yu + at(toY_, v) * qv[j]) * inverse;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                bottom = std::min(bottom, y);
+                top = std::max(top, y);
+            }
+        }
+        return {std::max(left, r.left), std::max(bottom, r.bottom), std::min(right, r.right),
+                std::min(top, r.top)};
+    }
+
+    // The same for a rectangle reaching beside or behind the eye: clipped to the rays first.
+    [[gnu::noinline]] ScreenBounds throughClipped(const Quad& square, const ScreenBounds& r) const {
         ScreenBounds b;
-        bool ahead = true;
-        for (const Vector3& q : square) {
-            const float depth = dot(q, frustum_.forward);
-            if (!(depth > 1e-3f * length(q))) {
-                ahead = false;
-                break;
-            }
-            b.include(-dot(q, frustum_.side) / (depth * frustum_.tanHalfWidth),
-                      -dot(q, frustum_.up) / (depth * frustum_.tanHalfHeight));
+        const Outline clipped = clip(outlineOf(square), rectCone(r));
+        if (clipped.count == 0) {
+            return b;
         }
-        if (!ahead) {
-            b = ScreenBounds{};
-            const Outline clipped = clip(outlineOf(square), rectCone(r));
-            if (clipped.count == 0) {
-                return b;
-            }
-            includeOutline(b, clipped);
-        }
+        includeOutline(b, clipped);
         b.left = std::max(b.left, r.left);
         b.right = std::min(b.right, r.right);
         b.bottom = std::max(b.bottom, r.bottom);
@@ -285,9 +311,16 @@ private:
         return b;
     }
 
+    // Widens into to a rectangle that is not empty.
     static void merge(ScreenBounds& into, const ScreenBounds& b) {
-        into.include(b.left, b.bottom);
-        into.include(b.right, b.top);
+        if (into.empty()) {
+            into = b;
+            return;
+        }
+        into.left = std::min(into.left, b.left);
+        into.right = std::max(into.right, b.right);
+        into.bottom = std::min(into.bottom, b.bottom);
+        into.top = std::max(into.top, b.top);
     }
 
     void markRoom(CellPosition room, const ScreenBounds& b) {
@@ -337,7 +370,7 @@ private:
                         const float lowV = static_cast<float>(j) - e - kPortalMargin;
                         const float span = 1.0f + 2.0f * (e + kPortalMargin);
                         const ScreenBounds b =
-                            through(quad(axis, plane, lowU, lowU + span, lowV, lowV + span), whole);
+                            through(axis, plane, lowU, lowU + span, lowV, lowV + span, whole);
                         if (b.empty()) {
                             continue;
                         }
@@ -393,8 +426,11 @@ private:
                 }
                 CellPosition next = c;
                 at(next, axis) += sign;
-                if (!inRing(next)) {
-                    continue; // out of the ring: such a ray never comes back
+                // Out of the ring, or out of the station from inside it: past the plane e beyond
+                // the station's face no wall stands, and such a ray never comes back.
+                if (!inRing(next) ||
+                    (insideStation(c.x, c.y, c.z) && !insideStation(next.x, next.y, next.z))) {
+                    continue;
                 }
                 if (isAir(next)) {
                     const int u = (axis + 1) % 3;
@@ -402,8 +438,7 @@ private:
                     const float lowU = static_cast<float>(at(c, u)) - e - kPortalMargin;
                     const float lowV = static_cast<float>(at(c, v)) - e - kPortalMargin;
                     const float span = 1.0f + 2.0f * (e + kPortalMargin);
-                    reachAir(next,
-                             through(quad(axis, plane, lowU, lowU + span, lowV, lowV + span), r));
+                    reachAir(next, through(axis, plane, lowU, lowU + span, lowV, lowV + span, r));
                 } else if (!meetRoom(c, next, DoorSide{axis, -sign}, plane, r)) {
                     return false;
                 }
@@ -505,6 +540,139 @@ private:
         return true;
     }
 
+    // Sixteen points of a plane across an axis, on four values of each free axis, as the picture
+    // shows them; ahead when all lie safely in front of the eye.
+    struct Grid {
+        std::array<std::array<float, 4>, 4> x{};
+        std::array<std::array<float, 4>, 4> y{};
+        bool ahead = true;
+
+        // Where the rays within r cross the rectangle between values i0..i1 and j0..j1.
+        ScreenBounds bounds(std::size_t i0, std::size_t i1, std::size_t j0, std::size_t j1,
+                            const ScreenBounds& r) const {
+            const float left = std::min({x[i0][j0], x[i1][j0], x[i0][j1], x[i1][j1]});
+            const float right = std::max({x[i0][j0], x[i1][j0], x[i0][j1], x[i1][j1]});
+            const float bottom = std::min({y[i0][j0], y[i1][j0], y[i0][j1], y[i1][j1]});
+            const float top = std::max({y[i0][j0], y[i1][j0], y[i0][j1], y[i1][j1]});
+            return {std::max(left, r.left), std::max(bottom, r.bottom), std::min(right, r.right),
+                    std::min(top, r.top)};
+        }
+    };
+
+    Grid project(int axis, float planeAt, const std::array<float, 4>& us,
+                 const std::array<float, 4>& vs) const {
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const Vector3 f = frustum_.forward;
+        const float qa = planeAt - at(eye_, axis);
+        std::array<float, 4> qv{};
+        std::array<float, 4> dv{};
+        std::array<float, 4> xv{};
+        std::array<float, 4> yv{};
+        for (std::size_t j = 0; j < 4; ++j) {
+            qv[j] = vs[j] - at(eye_, v);
+            dv[j] = at(f, v) * qv[j];
+            xv[j] = at(toX_, v) * qv[j];
+            yv[j] = at(toY_, v) * qv[j];
+        }
+        Grid grid;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const float qu = us[i] - at(eye_, u);
+            const float da = at(f, axis) * qa + at(f, u) * qu;
+            const float xa = at(toX_, axis) * qa + at(toX_, u) * qu;
+            const float ya = at(toY_, axis) * qa + at(toY_, u) * qu;
+            const float squared = qa * qa + qu * qu;
+            for (std::size_t j = 0; j < 4; ++j) {
+                const float depth = da + dv[j];
+                // depth > 1e-3 |q|, without the square root
+                if (!(depth > 0.0f && depth * depth > 1e-6f * (squared + qv[j] * qv[j]))) {
+                    grid.ahead = false;
+                    return grid;
+                }
+                const float inverse = 1.0f / depth;
+                grid.x[i][j] = (xa + xv[j]) * inverse;
+                grid.y[i][j] = (ya + yv[j]) * inverse;
+            }
+        }
+        return grid;
+    }
+
+    // Rays of polygon, on the plane of room's wall on side, that may run along the gaps between
+    // rooms past the far side of room's layer. Such a ray leaves the gap it is in within 2e / s
+    // of travel, s its least speed across that gap, and the gap across the other free axis, which
+    // it may meet where cells meet, within 2e / s' more. Out of both, it is between two layers or
+    // in a wall's way, and meets a wall or a door within another 2e. Until then it stays in the
+    // cells its spread covers over that travel, and past the station's far face no wall stands:
+    // the rooms among those cells are reached, the doors between them walked through, and the
+    // empty ones take the rays on.
+    bool reachAlongGaps(CellPosition room, DoorSide side, const Spread& alongU,
+                        const Spread& alongV, const ScreenBounds& b) {
+        const int axis = side.axis;
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const int step = -side.sign; // the rays' way along axis
+        const int layer = at(room, axis);
+        const int layers = step > 0 ? kStationExtent - layer : layer + 1;
+        float travel = static_cast<float>(layers);
+        const float speedU = alongU.leastSpeed();
+        const float speedV = alongV.leastSpeed();
+        if (speedU > 0.0f && speedV > 0.0f) {
+            travel = std::min(travel, 2.0f * e / speedU + 2.0f * e / speedV + 2.0f * e);
+        }
+        travel += kSlabMargin;
+        std::array<int, 3> low{};
+        std::array<int, 3> high{};
+        const int count = std::min(layers, static_cast<int>(std::floor(travel + e)) + 1);
+        low[static_cast<std::size_t>(axis)] = std::min(layer, layer + step * (count - 1));
+        high[static_cast<std::size_t>(axis)] = std::max(layer, layer + step * (count - 1));
+        for (const auto& [lateral, s] : {std::pair{u, &alongU}, std::pair{v, &alongV}}) {
+            const float from = s->lowAt + travel * std::min(0.0f, s->lowSlope) - kSlabMargin;
+            const float to = s->highAt + travel * std::max(0.0f, s->highSlope) + kSlabMargin;
+            if (!(std::isfinite(from) && std::isfinite(to))) {
+                return fallBack(PortalFallback::GrazingSlab);
+            }
+            low[static_cast<std::size_t>(lateral)] =
+                std::max(0, static_cast<int>(std::floor(std::max(from, -1.0f))));
+            high[static_cast<std::size_t>(lateral)] =
+                std::min(kStationExtent - 1, static_cast<int>(std::floor(std::min(to, 64.0f))));
+        }
+        for (int x = low[0]; x <= high[0]; ++x) {
+            for (int y = low[1]; y <= high[1]; ++y) {
+                for (int z = low[2]; z <= high[2]; ++z) {
+                    const CellPosition cell{x, y, z};
+                    if (isAir(cell)) {
+                        reachAir(cell, b);
+                    } else {
+                        markRoom(cell, b);
+                    }
+                }
+            }
+        }
+        const Cone cone = rectCone(b);
+        for (int x = low[0]; x <= high[0]; ++x) {
+            for (int y = low[1]; y <= high[1]; ++y) {
+                for (int z = low[2]; z <= high[2]; ++z) {
+                    const CellPosition from{x, y, z};
+                    if (isAir(from)) {
+                        continue;
+                    }
+                    for (int d = 0; d < 3; ++d) {
+                        CellPosition to = from;
+                        at(to, d) += 1;
+                        if (at(to, d) > high[static_cast<std::size_t>(d)] || isAir(to)) {
+                            continue;
+                        }
+                        if (!enterRoom(from, DoorSide{d, 1}, cone) ||
+                            !enterRoom(to, DoorSide{d, -1}, cone)) {
+                            return false;
+                        }
+                    }
+                }
+            }
+        }
+        return true;
+    }
+
     // The rays within r leave the open box of the empty cell c across the plane of the wall of
     // room on side, which faces c. The plane is cut in nine: the middle, where the rays meet that
     // wall or its opening; four strips along the cell's edges, where they pass into the gap
@@ -514,8 +682,9 @@ private:
     // travel into the room's layer, so it leaves the gap, into a wall or a door, within
     // 2e / s of travel (2e / s + 2e / s' in a corner, across both gaps). As long as that stays
     // short of the layer's far side (1 - 2e, with kSlabMargin), the ray meets only the walls and
-    // doors of these rooms, and, through a door, the door walk. A ray that runs along a gap,
-    // nearly parallel to it, could reach anything: the view takes every cell instead.
+    // doors of these rooms, and, through a door, the door walk. Rays that may run along a gap
+    // further, nearly parallel to it, are followed through the cells they can pass
+    // (reachAlongGaps).
     bool meetRoom(CellPosition c, CellPosition room, DoorSide side, float plane,
                   const ScreenBounds& r) {
         const int u = (side.axis + 1) % 3;
@@ -526,22 +695,28 @@ private:
         const std::array<float, 2> lineV{static_cast<float>(at(c, v)),
                                          static_cast<float>(at(c, v)) + 1.0f};
         auto beside = [&](int du, int dv) {
-            CellPosition p = room;
-            at(p, u) += du;
-            at(p, v) += dv;
-            return p;
+            return side.axis == 0   ? CellPosition{room.x, room.y + du, room.z + dv}
+                   : side.axis == 1 ? CellPosition{room.x + dv, room.y, room.z + du}
+                                    : CellPosition{room.x + du, room.y + dv, room.z};
         };
 
-        if (through(quad(side.axis, plane, lineU[0] - e - m, lineU[1] + e + m, lineV[0] - e - m,
-                         lineV[1] + e + m),
-                    r)
-                .empty()) {
+        // The nine parts meet on four values along each free axis: the open box's edges and the
+        // walls' edges. They tile the plane, so each ray crosses one part or its border.
+        const std::array<float, 4> us{lineU[0] - e - m, lineU[0] + e, lineU[1] - e,
+                                      lineU[1] + e + m};
+        const std::array<float, 4> vs{lineV[0] - e - m, lineV[0] + e, lineV[1] - e,
+                                      lineV[1] + e + m};
+        const Grid grid = project(side.axis, plane, us, vs);
+        auto part = [&](std::size_t i0, std::size_t i1, std::size_t j0, std::size_t j1) {
+            if (!grid.ahead) {
+                return through(side.axis, plane, us[i0], us[i1], vs[j0], vs[j1], r);
+            }
+            return grid.bounds(i0, i1, j0, j1, r);
+        };
+        if (part(0, 3, 0, 3).empty()) {
             return true;
         }
-        const ScreenBounds middle =
-            through(quad(side.axis, plane, lineU[0] + e - m, lineU[1] - e + m, lineV[0] + e - m,
-                         lineV[1] - e + m),
-                    r);
+        const ScreenBounds middle = part(1, 2, 1, 2);
         if (!middle.empty()) {
             markRoom(room, middle);
             if (wallOpenings(cells_, room.x, room.y, room.z)[wallOf(side)] &&
@@ -558,11 +733,13 @@ private:
             for (int end = 0; end < 2; ++end) {
                 const bool onU = across == 0;
                 const float line = onU ? lineU[end] : lineV[end];
-                const Quad stripQuad = onU ? quad(side.axis, plane, line - e - m, line + e + m,
-                                                  lineV[0] + e - m, lineV[1] - e + m)
-                                           : quad(side.axis, plane, lineU[0] + e - m,
-                                                  lineU[1] - e + m, line - e - m, line + e + m);
-                const ScreenBounds b = through(stripQuad, r);
+                const std::array<float, 4> span =
+                    onU ? std::array{line - e - m, line + e + m, lineV[0] + e - m, lineV[1] - e + m}
+                        : std::array{lineU[0] + e - m, lineU[1] - e + m, line - e - m,
+                                     line + e + m};
+                const std::size_t first = end == 0 ? 0 : 2;
+                const ScreenBounds b =
+                    onU ? part(first, first + 1, 1, 2) : part(1, 2, first, first + 1);
                 if (b.empty()) {
                     continue;
                 }
@@ -574,13 +751,17 @@ private:
                     reachAir(isAir(pair[0]) ? pair[0] : pair[1], b);
                     continue;
                 }
-                const Quad& strip = stripQuad;
+                const Quad strip = quad(side.axis, plane, span[0], span[1], span[2], span[3]);
                 const Spread moving = spread(strip, side.axis, onU ? u : v);
                 const Spread along = spread(strip, side.axis, onU ? v : u);
                 const float speed = moving.leastSpeed();
                 const float travel = 2.0f * e / speed;
                 if (!(speed > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin)) {
-                    return fallBack(PortalFallback::GrazingSlab);
+                    if (!reachAlongGaps(room, side, onU ? moving : along, onU ? along : moving,
+                                        b)) {
+                        return false;
+                    }
+                    continue;
                 }
                 const float reach =
                     travel * std::max(along.highSlope, -along.lowSlope) + kSlabMargin;
@@ -599,11 +780,16 @@ private:
                 const float lv = lineV[static_cast<std::size_t>(endV)];
                 const float growU = reachAlongU[static_cast<std::size_t>(endV)] + e + m;
                 const float growV = reachAlongV[static_cast<std::size_t>(endU)] + e + m;
-                const Quad cornerQuad = quad(
-                    side.axis, plane, std::max(lu - growU, lineU[0] - e - m),
-                    std::min(lu + growU, lineU[1] + e + m), std::max(lv - growV, lineV[0] - e - m),
-                    std::min(lv + growV, lineV[1] + e + m));
-                const ScreenBounds b = through(cornerQuad, r);
+                const std::array<float, 4> span{
+                    std::max(lu - growU, lineU[0] - e - m), std::min(lu + growU, lineU[1] + e + m),
+                    std::max(lv - growV, lineV[0] - e - m), std::min(lv + growV, lineV[1] + e + m)};
+                const bool grown = reachAlongU[static_cast<std::size_t>(endV)] > 0.0f ||
+                                   reachAlongV[static_cast<std::size_t>(endU)] > 0.0f;
+                const std::size_t iu = endU == 0 ? 0 : 2;
+                const std::size_t iv = endV == 0 ? 0 : 2;
+                const ScreenBounds b =
+                    grown ? through(side.axis, plane, span[0], span[1], span[2], span[3], r)
+                          : part(iu, iu + 1, iv, iv + 1);
                 if (b.empty()) {
                     continue;
                 }
@@ -618,21 +804,21 @@ private:
                     reachAir(*air, b);
                     continue;
                 }
-                const Quad& corner = cornerQuad;
+                const Quad corner = quad(side.axis, plane, span[0], span[1], span[2], span[3]);
                 const Spread alongU = spread(corner, side.axis, u);
                 const Spread alongV = spread(corner, side.axis, v);
                 const float speedU = alongU.leastSpeed();
                 const float speedV = alongV.leastSpeed();
-                if (!(speedU > 0.0f && speedV > 0.0f)) {
-                    return fallBack(PortalFallback::GrazingSlab);
-                }
                 const float travel = 2.0f * e / speedU + 2.0f * e / speedV;
-                if (!(travel <= 1.0f - 2.0f * e - kSlabMargin &&
+                if (!(speedU > 0.0f && speedV > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin &&
                       alongU.staysWithin(travel, lu - 1.0f + e + kSlabMargin,
                                          lu + 1.0f - e - kSlabMargin) &&
                       alongV.staysWithin(travel, lv - 1.0f + e + kSlabMargin,
                                          lv + 1.0f - e - kSlabMargin))) {
-                    return fallBack(PortalFallback::GrazingSlab);
+                    if (!reachAlongGaps(room, side, alongU, alongV, b)) {
+                        return false;
+                    }
+                    continue;
                 }
                 if (!reachRooms(four, b, travel)) {
                     return false;
@@ -757,6 +943,9 @@ private:
     const CellMap& cells_;
     Vector3 eye_;
     ViewFrustum frustum_;
+    // Dotted with a point relative to the eye and divided by its depth: the picture's x and y.
+    Vector3 toX_;
+    Vector3 toY_;
     PortalView view_;
     CellPosition eyeCell_;
     int firstBucket_ = 0;

@@ -22,7 +22,8 @@ enum class PortalFallback {
     EyeNearWall,    // the near plane may cut open a wall near the eye
     GrazingDoor,    // a ray through a door may slip sideways between two walls
     TooComplex,     // a portal outline grew past what the walk keeps, or the walk ran too deep
-    GrazingSlab,    // from the open space, a ray may run along the gap between two rooms' walls
+    GrazingSlab,    // from the open space, the rays along the gaps between rooms' walls could not
+                    // be bounded (a spread that is not finite)
 };
 
 // A rectangle of the picture in normalised device coordinates, -1 to 1 from left to right and

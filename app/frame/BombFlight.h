@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/frame/Bomb.h"
-#include "bsp/BspTree.h"
 #include "base/SharedPtr.h"
+#include "bsp/BspTree.h"
 
 #include <vector>
 

@@ -3,9 +3,9 @@
 // or the station changes.
 #pragma once
 
+#include "base/SharedPtr.h"
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
-#include "base/SharedPtr.h"
 #include "math/Vector3.h"
 
 #include <cstddef>

@@ -8,9 +8,9 @@
 #include "app/frame/FrameUpdate.h"
 #include "app/frame/RoomCulling.h"
 #include "app/render/StationDisplayLists.h"
+#include "base/SharedPtr.h"
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
-#include "base/SharedPtr.h"
 
 #include <cstdint>
 #include <vector>

@@ -4,9 +4,9 @@
 // again. Needs the GL context the lists belong to.
 #pragma once
 
+#include "base/SharedPtr.h"
 #include "bsp/BspTree.h"
 #include "math/Mesh.h"
-#include "base/SharedPtr.h"
 
 #include <cstddef>
 #include <unordered_map>

@@ -2,14 +2,19 @@
 // run: at 800 x 600 on a virtual X server of its own (Mesa's software renderer), depth test on,
 // back to front, from the start room, from 20 random views inside rooms of the first station and
 // from 12 views of the timedemo's path around it. Each view alternates the two ways in rounds and
-// keeps the median of each. On the path it also compares the two pictures pixel for pixel.
+// keeps the median of each. On the path it also compares the two pictures pixel for pixel, and
+// measures the limit of any culling by rooms: the station rebuilt from only the rooms some pixel
+// shows (a ray cast through each pixel's centre), and nothing but the overlay.
 //
 // usage: bench_culling_frame_rate [ROUNDS] [FRAMES_PER_ROUND]
 #include "app/Application.h"
 #include "app/ProgramGlobals.h"
 #include "app/Startup.h"
 #include "app/frame/DemoFlight.h"
+#include "app/render/Projection.h"
 #include "bench/app/BenchStage.h"
+#include "bsp/Collision.h"
+#include "world/StationTree.h"
 
 #include "tests/support/TempDir.h"
 #include "tests/support/XvfbServer.h"
@@ -17,11 +22,14 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -76,10 +84,12 @@ struct Measured {
 };
 
 // Frames per second of frames drawn one after another and shown.
-double frameRate(Application& app, const View& view, bool culling, int frames) {
+double frameRate(Application& app, const View& view, bool culling, int frames,
+                 const SharedPtr<BspTree>* tree = nullptr) {
     FrameStep step;
     step.orientation = view.orientation;
-    const FrameView frame = bench::stageView(app, view.eye, app.tree, "Trovane", culling);
+    const FrameView frame =
+        bench::stageView(app, view.eye, tree != nullptr ? *tree : app.tree, "Trovane", culling);
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i) {
         FrameDrawing::begin();
@@ -137,6 +147,66 @@ std::pair<int, int> comparePictures(Application& app, const View& view) {
     return {differing, background};
 }
 
+// The rooms whose walls some pixel of the view shows first.
+CellMap roomsShown(const Application& app, const View& view, int& count) {
+    const ViewFrustum f = ViewFrustum::fromOrientation(
+        view.orientation, view.eye, static_cast<float>(kFieldOfViewDegrees),
+        float(kWidth) / kHeight, static_cast<float>(kNearPlane));
+    CellMap kept;
+    kept.fill(kCellEmpty);
+    count = 0;
+    for (int py = 0; py < kHeight; ++py) {
+        for (int px = 0; px < kWidth; ++px) {
+            const float x = 2.0f * (float(px) + 0.5f) / kWidth - 1.0f;
+            const float y = 2.0f * (float(py) + 0.5f) / kHeight - 1.0f;
+            const Vector3 d =
+                f.forward - f.side * (x * f.tanHalfWidth) - f.up * (y * f.tanHalfHeight);
+            const HitRecord hit = collide(*app.tree, view.eye, view.eye + d * 40.0f, 0.0f);
+            if (!hit.isHit()) {
+                continue;
+            }
+            // Walls stand inside their room's cell, so the hit point names the room.
+            const int cell = cellIndex(int(std::floor(hit.point.x)), int(std::floor(hit.point.y)),
+                                       int(std::floor(hit.point.z)));
+            if (cell >= 0 && cell < kStationCellCount && kept[std::size_t(cell)] == kCellEmpty) {
+                kept[std::size_t(cell)] = app.structure.cells[std::size_t(cell)];
+                ++count;
+            }
+        }
+    }
+    return kept;
+}
+
+struct Limit {
+    double fpsAll = 0.0;
+    double fpsShown = 0.0;
+    double fpsNothing = 0.0;
+    int roomsShown = 0;
+};
+
+// All rooms, only the rooms shown and no station at all, alternating in rounds; each run starts
+// with one frame untimed, which records the display lists of the tree it switched to.
+Limit measureLimit(Application& app, const View& view, int rounds, int frames) {
+    Limit limit;
+    const SharedPtr<BspTree> shown = buildStationTree(roomsShown(app, view, limit.roomsShown));
+    const SharedPtr<BspTree> nothing;
+    std::vector<double> all;
+    std::vector<double> onlyShown;
+    std::vector<double> none;
+    const std::array<std::pair<const SharedPtr<BspTree>*, std::vector<double>*>, 3> ways{
+        {{&app.tree, &all}, {&shown, &onlyShown}, {&nothing, &none}}};
+    for (int r = 0; r < rounds; ++r) {
+        for (const auto& [tree, into] : ways) {
+            frameRate(app, view, false, 1, tree);
+            into->push_back(frameRate(app, view, false, frames, tree));
+        }
+    }
+    limit.fpsAll = median(all);
+    limit.fpsShown = median(onlyShown);
+    limit.fpsNothing = median(none);
+    return limit;
+}
+
 void print(const char* name, const View& view, const Measured& m) {
     std::printf(
         "%-8s eye (%.2f, %.2f, %.2f)  rooms %3d%s  all %7.1f fps  culled %7.1f fps  x%.2f\n", name,
@@ -188,6 +258,10 @@ int main(int argc, char** argv) {
     double pathAll = 0.0;
     double pathCulled = 0.0;
     double pathRooms = 0.0;
+    double limitAll = 0.0;
+    double limitShown = 0.0;
+    double limitNothing = 0.0;
+    double limitRooms = 0.0;
     const std::vector<View> path = demoPathViews(12);
     for (std::size_t i = 0; i < path.size(); ++i) {
         const Measured m = measure(app, path[i], rounds, frames);
@@ -197,6 +271,15 @@ int main(int argc, char** argv) {
         const auto [differing, background] = comparePictures(app, path[i]);
         std::printf("         pixels differing %d, of them background in the culled picture %d\n",
                     differing, background);
+        const Limit limit = measureLimit(app, path[i], rounds, frames);
+        std::printf("         limit: %3d rooms shown %7.1f fps (x%.2f of all at %.1f fps), "
+                    "nothing drawn %7.1f fps\n",
+                    limit.roomsShown, limit.fpsShown, limit.fpsShown / limit.fpsAll, limit.fpsAll,
+                    limit.fpsNothing);
+        limitAll += limit.fpsAll;
+        limitShown += limit.fpsShown;
+        limitNothing += limit.fpsNothing;
+        limitRooms += limit.roomsShown;
         pathAll += m.fpsAll;
         pathCulled += m.fpsCulled;
         pathRooms += m.roomsDrawn;
@@ -204,6 +287,10 @@ int main(int argc, char** argv) {
     std::printf("demo path: mean all %.1f fps, mean culled %.1f fps, x%.2f, mean rooms %.1f\n",
                 pathAll / path.size(), pathCulled / path.size(), pathCulled / pathAll,
                 pathRooms / path.size());
+    std::printf("demo path limit: only the %.1f rooms shown %.1f fps, x%.2f of all at %.1f fps; "
+                "nothing drawn %.1f fps\n",
+                limitRooms / path.size(), limitShown / path.size(), limitShown / limitAll,
+                limitAll / path.size(), limitNothing / path.size());
     const double n = static_cast<double>(views.size());
     std::printf("start room: all %.1f fps, culled %.1f fps, x%.2f\n", fromStart.fpsAll,
                 fromStart.fpsCulled, fromStart.fpsCulled / fromStart.fpsAll);

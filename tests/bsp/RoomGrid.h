@@ -3,11 +3,11 @@
 // Shared by the tree tests and the tree benchmarks as a stand-in for a generated station.
 #pragma once
 
+#include "base/SharedPtr.h"
 #include "bsp/BspNode.h"
 #include "bsp/BspTree.h"
 #include "math/Constants.h"
 #include "math/Mesh.h"
-#include "base/SharedPtr.h"
 
 #include <algorithm>
 #include <array>

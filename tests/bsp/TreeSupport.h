@@ -1,10 +1,10 @@
 // Small hand-built trees for the tree tests.
 #pragma once
 
+#include "base/SharedPtr.h"
 #include "bsp/BspNode.h"
 #include "math/Constants.h"
 #include "math/Mesh.h"
-#include "base/SharedPtr.h"
 
 #include <vector>
 

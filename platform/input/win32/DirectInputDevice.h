@@ -2,9 +2,9 @@
 // device interface.
 #pragma once
 
-#include "platform/win32/ComRef.h"
 #include "platform/input/InputDevice.h"
 #include "platform/input/win32/DirectInput.h"
+#include "platform/win32/ComRef.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The input system over one DirectInput 8 object of the running program.
 #pragma once
 
-#include "platform/win32/ComRef.h"
 #include "platform/input/InputSystem.h"
 #include "platform/input/win32/DirectInput.h"
+#include "platform/win32/ComRef.h"
 
 namespace trovane::platform::input {
 
