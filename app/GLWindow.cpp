@@ -319,7 +319,8 @@ void GLWindow::CloseWindow() {
     if (fullScreen) {
         platform::showCursor(true);
     }
-    window->hide(kFadeOutMilliseconds);
+    // A screensaver gives the screen back the moment the user returns.
+    window->hide(endsOnInput ? 0 : kFadeOutMilliseconds);
     renderContext.reset(); // a context never outlives its window
     window.reset();
 }

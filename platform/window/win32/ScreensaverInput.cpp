@@ -23,7 +23,7 @@ void ScreensaverInput::arm() {
     GetCursorPos(&rest_);
 }
 
-bool ScreensaverInput::ends(UINT id) {
+bool ScreensaverInput::ends(UINT id, WPARAM wParam) {
     if (!armed_) {
         return false;
     }
@@ -34,7 +34,13 @@ bool ScreensaverInput::ends(UINT id) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_XBUTTONDOWN:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
         return true;
+    case WM_ACTIVATEAPP:
+        // Another program came to the front (a switch of user, a dialog):
+        // the screen is no longer ours to keep.
+        return wParam == FALSE && GetTickCount() - armedAt_ >= kSettleMilliseconds;
     case WM_MOUSEMOVE: {
         const POINT at = pointer();
         if (GetTickCount() - armedAt_ < kSettleMilliseconds) {

@@ -1,5 +1,6 @@
 // A full-screen screensaver ends on the user's first sign of life: a key, a
-// mouse button, or the pointer moved beyond a few pixels. The pointer's first
+// mouse button or wheel, the pointer moved beyond a few pixels, or another
+// program brought to the front. The pointer's first
 // reports after the start are taken as where it rests, not as movement (the
 // system reports it once the window appears, and the hand may still settle).
 #pragma once
@@ -15,7 +16,7 @@ public:
     // From now on input ends the run.
     void arm();
     // True when the window message is input that ends the run.
-    bool ends(UINT id);
+    bool ends(UINT id, WPARAM wParam);
 
 private:
     bool armed_ = false;

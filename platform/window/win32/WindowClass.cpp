@@ -132,7 +132,7 @@ void paint(HWND window) {
 
 LRESULT CALLBACK windowProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam) {
     Message message;
-    if (screensaverInput().ends(id)) {
+    if (screensaverInput().ends(id, wParam)) {
         deliver(MessageKind::Close);
         return 0;
     }
