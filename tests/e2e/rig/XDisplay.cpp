@@ -127,8 +127,9 @@ std::optional<WindowGeometry> XDisplay::geometry(const std::string& window) cons
     return WindowGeometry{*x, *y, *width, *height};
 }
 
-std::optional<Image> XDisplay::screenshot(const std::filesystem::path& png) const {
-    ProcessResult shot = run({"import", "-window", "root", "png:" + png.string()});
+std::optional<Image> XDisplay::screenshot(const std::filesystem::path& png,
+                                          const std::string& window) const {
+    ProcessResult shot = run({"import", "-window", window, "png:" + png.string()});
     if (!shot.succeeded()) {
         return std::nullopt;
     }
@@ -139,6 +140,27 @@ std::optional<Image> XDisplay::screenshot(const std::filesystem::path& png) cons
         return std::nullopt;
     }
     return Image::readPpm(ppm);
+}
+
+std::optional<std::string> XDisplay::waitForUnnamedWindow(int width, int height,
+                                                          Milliseconds timeout) const {
+    // xwininfo's tree has one line per window: "0x800021 (has no name): ()  320x240+0+0 ...".
+    const std::string size = " " + std::to_string(width) + "x" + std::to_string(height) + "+";
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+        std::istringstream tree(run({"xwininfo", "-root", "-tree"}).out);
+        for (std::string line; std::getline(tree, line);) {
+            if (line.find("(has no name)") != std::string::npos &&
+                line.find(size) != std::string::npos) {
+                std::istringstream words(line);
+                std::string id;
+                words >> id;
+                return id;
+            }
+        }
+        sleepFor(Milliseconds(200));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
 }
 
 bool XDisplay::requestClose(const std::string& window) const {

@@ -68,8 +68,13 @@ public:
         return last;
     }
 
-    // The whole screen, kept as png (for looking at) and read back.
-    std::optional<Image> screenshot(const std::filesystem::path& png) const;
+    // The whole screen (or one window's own picture), kept as png (for
+    // looking at) and read back.
+    std::optional<Image> screenshot(const std::filesystem::path& png,
+                                    const std::string& window = "root") const;
+    // The first window without a name, at any depth, of exactly this size.
+    std::optional<std::string> waitForUnnamedWindow(int width, int height,
+                                                    Milliseconds timeout) const;
 
     // Asks the window to close the way a window manager's close box does
     // (WM_DELETE_WINDOW), which xdotool cannot do.

@@ -7,10 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #if !defined(TROVANE_WINDOWS_BINARY_DIR) || !defined(TROVANE_WINE_RUN)
 #error "the Windows tests need TROVANE_WINDOWS_BINARY_DIR and TROVANE_WINE_RUN"
@@ -312,6 +315,110 @@ TEST_F(WineProgram, MissingInputLibraryOrTextureWarnsAndRunsOn) {
         EXPECT_TRUE(hasLineMatching(stage.program().err(), line)) << stage.program().err();
         stage.x().holdKey("Escape");
         EXPECT_EQ(stage.waitExit(), std::optional<int>(0)) << stage.program().err();
+    }
+}
+
+// --- the program as Windows' screensaver (Trovane.scr) ------------------------
+
+ProgramSetup asScreensaver(std::vector<std::string> arguments) {
+    ProgramSetup setup = onWine();
+    setup.executable = "Trovane.scr";
+    setup.arguments = std::move(arguments);
+    return setup;
+}
+
+TEST_F(WineProgram, ScreensaverFillsTheScreenRunsOnceAndEndsWhenThePointerMoves) {
+    Stage stage(asScreensaver({"/s"}));
+    ASSERT_TRUE(drawsFrames(stage)) << stage.program().err();
+    const std::optional<WindowGeometry> area = stage.x().geometry(*stage.window());
+    ASSERT_TRUE(area);
+    EXPECT_EQ(area->width, 1024);
+    EXPECT_EQ(area->height, 768);
+    // A second start while one runs does nothing.
+    ProgramRun second(stage.x().name(), asScreensaver({"/S"}));
+    EXPECT_EQ(second.process().waitExit(Milliseconds(60000)), std::optional<int>(0))
+        << second.err();
+    EXPECT_TRUE(stage.program().process().running()) << stage.program().err();
+    // Nothing on the console, not even the key reference.
+    EXPECT_EQ(stage.program().out(), "");
+    // Within two seconds, plus the two that Wine holds a window being
+    // destroyed while it waits for a window manager's word, which never
+    // comes on a bare X server.
+    stage.x().moveMouseBy(50, 0);
+    EXPECT_EQ(stage.waitExit(Milliseconds(2000 + 2000)), std::optional<int>(0))
+        << stage.program().err();
+}
+
+// The handle of the window preview_host.exe made, from its first line.
+std::optional<std::string> readHandle(const fs::path& output, Milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::istringstream line(fs::exists(output) ? readFile(output) : "");
+        std::string handle;
+        if (line >> handle && std::isspace(line.peek())) {
+            return handle;
+        }
+        sleepFor(Milliseconds(200));
+    }
+    return std::nullopt;
+}
+
+TEST_F(WineProgram, ScreensaverPreviewDrawsTheFlightInTheGivenWindowAndEndsWithIt) {
+    constexpr int kWidth = 321;
+    constexpr int kHeight = 241;
+    XvfbServer xvfb;
+    TempDir dir;
+    LaunchOptions hostOptions;
+    hostOptions.argv = {TROVANE_WINE_RUN,
+                        kPrefix.string(),
+                        (kWindowsBin / "preview_host.exe").string(),
+                        std::to_string(kWidth),
+                        std::to_string(kHeight),
+                        "20000"};
+    hostOptions.environment = {{"DISPLAY", xvfb.display()}};
+    hostOptions.stdoutFile = dir / "host.txt";
+    ChildProcess host(hostOptions);
+    const std::optional<std::string> window = readHandle(dir / "host.txt", Milliseconds(60000));
+    ASSERT_TRUE(window) << "the preview's host window did not appear";
+
+    ProgramRun run(xvfb.display(), asScreensaver({"/p", *window}));
+    // Wine draws a GL window inside another process's window into a
+    // drawable of its own, off the screen's corner and never shown in the
+    // host's picture (Windows composes it): that drawable, at the host's
+    // client size, is what the preview looks like.
+    XDisplay x(xvfb.display());
+    const std::optional<std::string> child =
+        x.waitForUnnamedWindow(kWidth, kHeight, Milliseconds(60000));
+    ASSERT_TRUE(child) << run.err();
+    int greys = 0;
+    for (int shot = 0; shot < 30 && greys < 1000; ++shot) {
+        sleepFor(Milliseconds(500));
+        const std::optional<Image> picture = x.screenshot(run.directory() / "preview.png", *child);
+        ASSERT_TRUE(picture);
+        greys = 0;
+        for (int py = 0; py < picture->height(); ++py) {
+            for (int px = 0; px < picture->width(); ++px) {
+                const Rgb p = picture->at(px, py);
+                greys += p.r == p.g && p.g == p.b && p.r > 40 && p.r < 250 ? 1 : 0;
+            }
+        }
+    }
+    keepArtefact(run.directory() / "preview.png", "screensaver-preview.png");
+    EXPECT_GE(greys, 1000) << "no textured walls in the preview";
+    EXPECT_EQ(host.waitExit(Milliseconds(60000)), std::optional<int>(0));
+    EXPECT_EQ(run.process().waitExit(kExitLimit), std::optional<int>(0)) << run.err();
+}
+
+TEST_F(WineProgram, ScreensaverArgumentsItCannotUseGetOneLineAndCodeTwo) {
+    XvfbServer xvfb;
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"/p", "7"}, {"/p:12ab"}, {"/x"}}) {
+        ProgramRun run(xvfb.display(), asScreensaver(arguments));
+        EXPECT_EQ(run.process().waitExit(Milliseconds(60000)), std::optional<int>(2))
+            << arguments[0] << ": " << run.err();
+        const std::string err = run.err();
+        EXPECT_TRUE(hasLineMatching(err, std::regex("Trovane: .+"))) << arguments[0] << ": " << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     }
 }
 
