@@ -1,5 +1,6 @@
 #include "app/ScreensaverArguments.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -27,16 +28,9 @@ bool isScreensaverFileName(std::string_view path) {
     const std::size_t slash = path.find_last_of("/\\");
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     constexpr std::string_view kSuffix = ".scr";
-    if (name.size() <= kSuffix.size()) {
-        return false;
-    }
-    const std::string_view tail = name.substr(name.size() - kSuffix.size());
-    for (std::size_t i = 0; i < kSuffix.size(); ++i) {
-        if (lower(tail[i]) != kSuffix[i]) {
-            return false;
-        }
-    }
-    return true;
+    return name.size() > kSuffix.size() &&
+           std::equal(kSuffix.begin(), kSuffix.end(), name.end() - kSuffix.size(),
+                      [](char wanted, char given) { return wanted == lower(given); });
 }
 
 ScreensaverArguments parseScreensaverArguments(int argc, const char* const argv[]) {

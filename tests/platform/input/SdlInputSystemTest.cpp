@@ -20,6 +20,12 @@ class SdlInputSystemTest : public ::testing::Test {
 protected:
     void SetUp() override { environment.set("SDL_VIDEODRIVER", "dummy"); }
 
+    // A device of a system the test keeps; nullptr when either cannot be made.
+    std::unique_ptr<InputDevice> newDevice(DeviceKind kind) {
+        system_ = createInputSystem(getModuleHandle());
+        return system_ != nullptr ? system_->createDevice(kind) : nullptr;
+    }
+
     std::unique_ptr<InputDevice> acquiredDevice(InputSystem& system, DeviceKind kind) {
         auto device = system.createDevice(kind);
         const DataFormat format =
@@ -45,6 +51,9 @@ protected:
     }
 
     ScopedEnvironment environment;
+
+private:
+    std::unique_ptr<InputSystem> system_;
 };
 
 TEST_F(SdlInputSystemTest, NoDisplayMeansNoInputSystem) {
@@ -58,9 +67,7 @@ TEST_F(SdlInputSystemTest, NoModuleHandleMeansNoInputSystem) {
 }
 
 TEST_F(SdlInputSystemTest, DeviceTakesOnlyItsOwnFormatAndNotWhileAcquired) {
-    auto system = createInputSystem(getModuleHandle());
-    ASSERT_NE(system, nullptr);
-    auto mouse = system->createDevice(DeviceKind::SystemMouse);
+    auto mouse = newDevice(DeviceKind::SystemMouse);
     ASSERT_NE(mouse, nullptr);
     EXPECT_FALSE(mouse->setDataFormat(DataFormat::Keyboard));
     EXPECT_FALSE(mouse->acquire()) << "acquired without a data format";
@@ -71,9 +78,7 @@ TEST_F(SdlInputSystemTest, DeviceTakesOnlyItsOwnFormatAndNotWhileAcquired) {
 }
 
 TEST_F(SdlInputSystemTest, StateIsReadOnlyWhileAcquiredAndInTheFormatsSize) {
-    auto system = createInputSystem(getModuleHandle());
-    ASSERT_NE(system, nullptr);
-    auto keyboard = system->createDevice(DeviceKind::SystemKeyboard);
+    auto keyboard = newDevice(DeviceKind::SystemKeyboard);
     ASSERT_NE(keyboard, nullptr);
     ASSERT_TRUE(keyboard->setDataFormat(DataFormat::Keyboard));
 
