@@ -167,6 +167,11 @@ public:
         air_.heads.fill(-1);
         air_.pending.fill(false);
         air_.rects.fill(ScreenBounds{});
+        // Every wall lies within the box e inside the station's faces. A ray that has left that
+        // box never comes back, and from outside it every ray that meets a wall enters it through
+        // a face enterStation takes whole. So the ring around the station is walked only from an
+        // eye between that box and the station's faces.
+        walksRing_ = start != nullptr && !insideWallBox(eye_);
         if (start != nullptr) {
             reachAir(*start, frustumRect());
         }
@@ -187,6 +192,10 @@ private:
         std::array<int, 4 * kRingSpan> heads;
     };
 
+    static bool insideWallBox(Vector3 p) {
+        const float high = static_cast<float>(kStationExtent) - e;
+        return p.x > e && p.y > e && p.z > e && p.x < high && p.y < high && p.z < high;
+    }
     static bool inRing(CellPosition c) {
         const int high = kRingLow + kRingSpan;
         return c.x >= kRingLow && c.y >= kRingLow && c.z >= kRingLow && c.x < high && c.y < high &&
@@ -331,7 +340,7 @@ private:
     // The rays within b are in the open box of the empty cell c: the cell grown by e on every
     // side, where no wall stands.
     void reachAir(CellPosition c, const ScreenBounds& b) {
-        if (b.empty() || !inRing(c)) {
+        if (b.empty() || !(walksRing_ ? inRing(c) : insideStation(c.x, c.y, c.z))) {
             return;
         }
         const int index = ringIndex(c);
@@ -348,6 +357,34 @@ private:
         air_.next[static_cast<std::size_t>(index)] = air_.heads[static_cast<std::size_t>(bucket)];
         air_.heads[static_cast<std::size_t>(bucket)] = index;
     }
+
+    // The empty cells one face leads to, each with the rays that reach it, handed on together:
+    // strips and corners beside the same cell would otherwise queue it once each. A face has four
+    // strips and four corners, each leading to at most one cell.
+    class AirReaches {
+    public:
+        void add(CellPosition c, const ScreenBounds& b) {
+            for (int i = 0; i < count_; ++i) {
+                if (cells_[static_cast<std::size_t>(i)] == c) {
+                    merge(rects_[static_cast<std::size_t>(i)], b);
+                    return;
+                }
+            }
+            cells_[static_cast<std::size_t>(count_)] = c;
+            rects_[static_cast<std::size_t>(count_++)] = b;
+        }
+        void handOn(Walk& walk) const {
+            for (int i = 0; i < count_; ++i) {
+                walk.reachAir(cells_[static_cast<std::size_t>(i)],
+                              rects_[static_cast<std::size_t>(i)]);
+            }
+        }
+
+    private:
+        std::array<CellPosition, 8> cells_{};
+        std::array<ScreenBounds, 8> rects_{};
+        int count_ = 0;
+    };
 
     // An eye outside the station: no wall stands less than e inside the station's faces, so every
     // ray that meets a wall first crosses the plane e inside a face that faces the eye, on the
@@ -716,10 +753,14 @@ private:
         if (part(0, 3, 0, 3).empty()) {
             return true;
         }
+        AirReaches reached;
         const ScreenBounds middle = part(1, 2, 1, 2);
         if (!middle.empty()) {
             markRoom(room, middle);
-            if (wallOpenings(cells_, room.x, room.y, room.z)[wallOf(side)] &&
+            // Only the start and end rooms' openings face out of the station; a wall facing an
+            // empty cell inside it has no door.
+            if (!insideStation(c.x, c.y, c.z) &&
+                wallOpenings(cells_, room.x, room.y, room.z)[wallOf(side)] &&
                 !enterRoom(room, side, rectCone(middle))) {
                 return false;
             }
@@ -748,7 +789,7 @@ private:
                                                        onU ? beside(low + 1, 0)
                                                            : beside(0, low + 1)};
                 if (isAir(pair[0]) || isAir(pair[1])) {
-                    reachAir(isAir(pair[0]) ? pair[0] : pair[1], b);
+                    reached.add(isAir(pair[0]) ? pair[0] : pair[1], b);
                     continue;
                 }
                 const Quad strip = quad(side.axis, plane, span[0], span[1], span[2], span[3]);
@@ -801,7 +842,7 @@ private:
                 const auto air = std::find_if(four.begin(), four.end(),
                                               [&](CellPosition p) { return isAir(p); });
                 if (air != four.end()) {
-                    reachAir(*air, b);
+                    reached.add(*air, b);
                     continue;
                 }
                 const Quad corner = quad(side.axis, plane, span[0], span[1], span[2], span[3]);
@@ -825,6 +866,7 @@ private:
                 }
             }
         }
+        reached.handOn(*this);
         return true;
     }
 
@@ -950,6 +992,7 @@ private:
     CellPosition eyeCell_;
     int firstBucket_ = 0;
     int currentBucket_ = 0;
+    bool walksRing_ = false;
     AirCells air_;
 };
 
