@@ -506,21 +506,11 @@ private:
         }
     };
 
-    Spread spread(const Quad& polygon, int axis, int lateral) const {
-        Spread s;
-        for (std::size_t i = 0; i < polygon.size(); ++i) {
-            const Vector3 q = polygon[i];
-            const float where = at(eye_, lateral) + at(q, lateral);
-            const float slope = at(q, lateral) / std::fabs(at(q, axis));
-            if (i == 0) {
-                s = {where, where, slope, slope};
-            }
-            s.lowAt = std::min(s.lowAt, where);
-            s.highAt = std::max(s.highAt, where);
-            s.lowSlope = std::min(s.lowSlope, slope);
-            s.highSlope = std::max(s.highSlope, slope);
-        }
-        return s;
+    // The spread along lateral of the rays through a rectangle spanning low..high on it, in a
+    // plane across another axis at distance 1 / inverseAhead ahead of the eye.
+    Spread spread(float inverseAhead, int lateral, float low, float high) const {
+        return {low, high, (low - at(eye_, lateral)) * inverseAhead,
+                (high - at(eye_, lateral)) * inverseAhead};
     }
 
     static std::size_t wallOf(DoorSide side) {
@@ -532,15 +522,27 @@ private:
         return 0;
     }
 
-    // The rays in cone that pass the door or opening of room's wall on side, from beyond it, walk
+    // The rays within b that pass the door or opening of room's wall on side, from beyond it, walk
     // on inside the room.
-    bool enterRoom(CellPosition room, DoorSide side, const Cone& cone) {
+    bool enterRoom(CellPosition room, DoorSide side, const ScreenBounds& b) {
         const float cell = static_cast<float>(at(room, side.axis));
         const float plane = side.sign > 0 ? cell + 1.0f - e : cell + e;
         if (!((at(eye_, side.axis) - plane) * static_cast<float>(side.sign) > 0.0f)) {
             return true; // the eye is not beyond this wall
         }
-        const Outline hole = clip(doorSquare(room, side, plane), cone);
+        // Most doors lie beside the rays: the door's picture rectangle, grown as the rays' cone
+        // is, tells so without clipping.
+        const int u = (side.axis + 1) % 3;
+        const int v = (side.axis + 2) % 3;
+        const float lowU = static_cast<float>(at(room, u)) + a - kPortalMargin;
+        const float lowV = static_cast<float>(at(room, v)) + a - kPortalMargin;
+        const float span = 1.0f - 2.0f * (a - kPortalMargin);
+        const ScreenBounds grown{b.left - kRectMargin, b.bottom - kRectMargin,
+                                 b.right + kRectMargin, b.top + kRectMargin};
+        if (through(side.axis, plane, lowU, lowU + span, lowV, lowV + span, grown).empty()) {
+            return true;
+        }
+        const Outline hole = clip(doorSquare(room, side, plane), rectCone(b));
         if (hole.overflow) {
             return fallBack(PortalFallback::TooComplex);
         }
@@ -561,14 +563,13 @@ private:
         if (!(travel > a - e - kSlabMargin)) {
             return true;
         }
-        const Cone cone = rectCone(b);
         for (const CellPosition from : rooms) {
             for (const CellPosition to : rooms) {
                 for (int axis = 0; axis < 3; ++axis) {
                     CellPosition step = from;
                     at(step, axis) += 1;
-                    if (step == to && (!enterRoom(from, DoorSide{axis, 1}, cone) ||
-                                       !enterRoom(to, DoorSide{axis, -1}, cone))) {
+                    if (step == to && (!enterRoom(from, DoorSide{axis, 1}, b) ||
+                                       !enterRoom(to, DoorSide{axis, -1}, b))) {
                         return false;
                     }
                 }
@@ -685,7 +686,6 @@ private:
                 }
             }
         }
-        const Cone cone = rectCone(b);
         for (int x = low[0]; x <= high[0]; ++x) {
             for (int y = low[1]; y <= high[1]; ++y) {
                 for (int z = low[2]; z <= high[2]; ++z) {
@@ -699,8 +699,8 @@ private:
                         if (at(to, d) > high[static_cast<std::size_t>(d)] || isAir(to)) {
                             continue;
                         }
-                        if (!enterRoom(from, DoorSide{d, 1}, cone) ||
-                            !enterRoom(to, DoorSide{d, -1}, cone)) {
+                        if (!enterRoom(from, DoorSide{d, 1}, b) ||
+                            !enterRoom(to, DoorSide{d, -1}, b)) {
                             return false;
                         }
                     }
@@ -761,11 +761,12 @@ private:
             // empty cell inside it has no door.
             if (!insideStation(c.x, c.y, c.z) &&
                 wallOpenings(cells_, room.x, room.y, room.z)[wallOf(side)] &&
-                !enterRoom(room, side, rectCone(middle))) {
+                !enterRoom(room, side, middle)) {
                 return false;
             }
         }
 
+        const float inverseAhead = 1.0f / std::fabs(plane - at(eye_, side.axis));
         // How far along each line's strip its rays may move before they leave the gap; the
         // corners grow by as much, to take the rays that reach them.
         std::array<float, 2> reachAlongU{}; // from the strips on the lines of v
@@ -788,16 +789,26 @@ private:
                 const std::array<CellPosition, 2> pair{onU ? beside(low, 0) : beside(0, low),
                                                        onU ? beside(low + 1, 0)
                                                            : beside(0, low + 1)};
-                if (isAir(pair[0]) || isAir(pair[1])) {
-                    reached.add(isAir(pair[0]) ? pair[0] : pair[1], b);
+                const Spread moving = onU ? spread(inverseAhead, u, span[0], span[1])
+                                          : spread(inverseAhead, v, span[2], span[3]);
+                const Spread along = onU ? spread(inverseAhead, v, span[2], span[3])
+                                         : spread(inverseAhead, u, span[0], span[1]);
+                const bool besideAir = isAir(pair[0]) || isAir(pair[1]);
+                // Beside an empty cell of the station only rays moving toward the room are
+                // bounded: they cross the gap as between two rooms and meet the room's wall,
+                // which has no door toward an empty cell. The rest go on in the empty cell.
+                const CellPosition other = pair[0] == room ? pair[1] : pair[0];
+                const float speed = !besideAir ? moving.leastSpeed()
+                                    : insideStation(other.x, other.y, other.z)
+                                        ? (end == 0 ? moving.lowSlope : -moving.highSlope)
+                                        : 0.0f;
+                const float travel = (besideAir ? 2.0f * e + m : 2.0f * e) / speed;
+                const bool bounded = speed > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin;
+                if (besideAir && !bounded) {
+                    reached.add(other, b);
                     continue;
                 }
-                const Quad strip = quad(side.axis, plane, span[0], span[1], span[2], span[3]);
-                const Spread moving = spread(strip, side.axis, onU ? u : v);
-                const Spread along = spread(strip, side.axis, onU ? v : u);
-                const float speed = moving.leastSpeed();
-                const float travel = 2.0f * e / speed;
-                if (!(speed > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin)) {
+                if (!bounded) {
                     if (!reachAlongGaps(room, side, onU ? moving : along, onU ? along : moving,
                                         b)) {
                         return false;
@@ -809,7 +820,9 @@ private:
                 float& grow = onU ? reachAlongV[static_cast<std::size_t>(end)]
                                   : reachAlongU[static_cast<std::size_t>(end)];
                 grow = std::max(grow, reach);
-                if (!reachRooms(pair, b, travel)) {
+                if (besideAir) {
+                    markRoom(room, b);
+                } else if (!reachRooms(pair, b, travel)) {
                     return false;
                 }
             }
@@ -839,15 +852,28 @@ private:
                 const std::array<CellPosition, 4> four{beside(lowU, lowV), beside(lowU + 1, lowV),
                                                        beside(lowU, lowV + 1),
                                                        beside(lowU + 1, lowV + 1)};
+                const Spread alongU = spread(inverseAhead, u, span[0], span[1]);
+                const Spread alongV = spread(inverseAhead, v, span[2], span[3]);
                 const auto air = std::find_if(four.begin(), four.end(),
                                               [&](CellPosition p) { return isAir(p); });
                 if (air != four.end()) {
-                    reached.add(*air, b);
+                    const float travel = travelTowardRoom(four, endU, endV, lu, lv, alongU, alongV);
+                    if (!(travel > 0.0f)) {
+                        reached.add(*air, b);
+                        continue;
+                    }
+                    std::array<CellPosition, 4> rooms{};
+                    std::size_t count = 0;
+                    for (const CellPosition cell : four) {
+                        if (!isAir(cell)) {
+                            rooms[count++] = cell;
+                        }
+                    }
+                    if (!reachRooms(std::span(rooms.data(), count), b, travel)) {
+                        return false;
+                    }
                     continue;
                 }
-                const Quad corner = quad(side.axis, plane, span[0], span[1], span[2], span[3]);
-                const Spread alongU = spread(corner, side.axis, u);
-                const Spread alongV = spread(corner, side.axis, v);
                 const float speedU = alongU.leastSpeed();
                 const float speedV = alongV.leastSpeed();
                 const float travel = 2.0f * e / speedU + 2.0f * e / speedV;
@@ -868,6 +894,30 @@ private:
         }
         reached.handOn(*this);
         return true;
+    }
+
+    // How far rays of a corner beside empty cells of the station travel into the layer before
+    // they meet the walls of the room beyond the lines lu and lv, or a door in them toward a
+    // neighbouring room, when they all move toward that room on both free axes (a wall toward an
+    // empty cell has no door); 0 when that cannot be promised within the layer.
+    float travelTowardRoom(std::span<const CellPosition, 4> four, int endU, int endV, float lu,
+                           float lv, const Spread& alongU, const Spread& alongV) const {
+        for (const CellPosition cell : four) {
+            if (!insideStation(cell.x, cell.y, cell.z)) {
+                return 0.0f; // a wall toward the outside may have an opening
+            }
+        }
+        // The room lies past the lines on the side away from the corner's end, its walls e in.
+        const float speedU = endU == 0 ? alongU.lowSlope : -alongU.highSlope;
+        const float speedV = endV == 0 ? alongV.lowSlope : -alongV.highSlope;
+        const float acrossU = endU == 0 ? lu + e - alongU.lowAt : alongU.highAt - (lu - e);
+        const float acrossV = endV == 0 ? lv + e - alongV.lowAt : alongV.highAt - (lv - e);
+        const float travel = acrossU / speedU + acrossV / speedV;
+        const bool bounded =
+            speedU > 0.0f && speedV > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin &&
+            alongU.staysWithin(travel, lu - 1.0f + e + kSlabMargin, lu + 1.0f - e - kSlabMargin) &&
+            alongV.staysWithin(travel, lv - 1.0f + e + kSlabMargin, lv + 1.0f - e - kSlabMargin);
+        return bounded ? travel : 0.0f;
     }
 
     // The door square of room's wall on side, lying in the plane at planeAt on that side's axis.

@@ -241,13 +241,18 @@ TEST(PortalWalk, FromTheOpenSpaceTheRoomARayHitsFirstIsAlwaysVisible) {
             return std::pair{eye, sample.below(2) == 0 ? sample.doorEdgePoint()
                                                        : sample.eyeIn(sample.anyRoom())};
         },
-        // Some rays aim at the rims of the gaps between walls, where cells meet.
+        // Some rays aim at the rims of the gaps between walls, where cells meet, and some of
+        // those at the points where eight cells meet.
         [](Sampler& sample, const ViewFrustum& frustum, Vector3 eye, int r) {
             Vector3 d = sample.directionInside(frustum);
             if (r % 2 == 1) {
-                const Vector3 rim = sample.doorEdgePoint();
-                d = Vector3{std::round(rim.x), rim.y, rim.z} +
-                    Vector3{sample.uniform(-0.01f, 0.01f), 0.0f, 0.0f} - eye;
+                Vector3 rim = sample.doorEdgePoint();
+                rim.x = std::round(rim.x) + sample.uniform(-0.01f, 0.01f);
+                if (r % 4 == 3) {
+                    rim.y = std::round(rim.y) + sample.uniform(-0.01f, 0.01f);
+                    rim.z = std::round(rim.z) + sample.uniform(-0.01f, 0.01f);
+                }
+                d = rim - eye;
             }
             return d;
         },
