@@ -140,10 +140,11 @@ Cone frustumCone(const ViewFrustum& f) {
 
 class Walk {
 public:
-    Walk(const CellMap& cells, const ViewFrustum& frustum)
+    // The walk writes what it finds into view.
+    Walk(const CellMap& cells, const ViewFrustum& frustum, PortalView& view)
         : cells_(cells), eye_(frustum.eye), frustum_(frustum),
           toX_(frustum.side * (-1.0f / frustum.tanHalfWidth)),
-          toY_(frustum.up * (-1.0f / frustum.tanHalfHeight)) {
+          toY_(frustum.up * (-1.0f / frustum.tanHalfHeight)), view_(view) {
         for (int axis = 0; axis < 3; ++axis) {
             const float clamped = std::clamp(at(eye_, axis), -64.0f, 64.0f);
             const int cell = static_cast<int>(std::floor(clamped));
@@ -152,21 +153,20 @@ public:
         }
     }
 
-    PortalView run(CellPosition room, const Cone& cone) {
+    void run(CellPosition room, const Cone& cone) {
         view_.cells.insert(cellIndex(room));
         view_.bounds[static_cast<std::size_t>(cellIndex(room))] = ScreenBounds::whole();
         if (!visit(room, cone, 0)) {
             view_.cells = CellSet::all();
         }
-        return view_;
     }
 
     // From the open space around the rooms: the eye lies in the empty cell start (the station's
     // cells or the ring around them), or, with no start, outside the station.
-    PortalView runInOpenSpace(const CellPosition* start) {
+    void runInOpenSpace(const CellPosition* start) {
         air_.heads.fill(-1);
+        air_.reached.fill(false);
         air_.pending.fill(false);
-        air_.rects.fill(ScreenBounds{});
         // Every wall lies within the box e inside the station's faces. A ray that has left that
         // box never comes back, and from outside it every ray that meets a wall enters it through
         // a face enterStation takes whole. So the ring around the station is walked only from an
@@ -178,7 +178,6 @@ public:
         if ((start == nullptr && !enterStation()) || !walkAir()) {
             view_.cells = CellSet::all();
         }
-        return view_;
     }
 
 private:
@@ -186,7 +185,8 @@ private:
     // the eye's cell, which every ray's run of cells increases; a cell reached again by more rays
     // goes back on the list.
     struct AirCells {
-        std::array<ScreenBounds, kRingCellCount> rects;
+        std::array<ScreenBounds, kRingCellCount> rects; // set when first reached
+        std::array<bool, kRingCellCount> reached;
         std::array<bool, kRingCellCount> pending;
         std::array<int, kRingCellCount> next;
         std::array<int, 4 * kRingSpan> heads;
@@ -345,12 +345,17 @@ private:
         }
         const int index = ringIndex(c);
         ScreenBounds& rect = air_.rects[static_cast<std::size_t>(index)];
-        const ScreenBounds before = rect;
-        merge(rect, b);
-        if (air_.pending[static_cast<std::size_t>(index)] ||
-            (!before.empty() && rect.left == before.left && rect.right == before.right &&
-             rect.bottom == before.bottom && rect.top == before.top)) {
-            return;
+        if (!air_.reached[static_cast<std::size_t>(index)]) {
+            air_.reached[static_cast<std::size_t>(index)] = true;
+            rect = b;
+        } else {
+            const ScreenBounds before = rect;
+            merge(rect, b);
+            if (air_.pending[static_cast<std::size_t>(index)] ||
+                (rect.left == before.left && rect.right == before.right &&
+                 rect.bottom == before.bottom && rect.top == before.top)) {
+                return;
+            }
         }
         air_.pending[static_cast<std::size_t>(index)] = true;
         const int bucket = std::max(bucketOf(c), currentBucket_);
@@ -1038,7 +1043,7 @@ private:
     // Dotted with a point relative to the eye and divided by its depth: the picture's x and y.
     Vector3 toX_;
     Vector3 toY_;
-    PortalView view_;
+    PortalView& view_;
     CellPosition eyeCell_;
     int firstBucket_ = 0;
     int currentBucket_ = 0;
@@ -1088,10 +1093,15 @@ void ScreenBounds::include(float x, float y) {
 }
 
 PortalView walkPortals(const CellMap& cells, const ViewFrustum& frustum) {
-    PortalView everything{CellSet::all(), PortalFallback::EyeOutsideRoom};
+    PortalView view;
+    auto everything = [&view](PortalFallback reason) {
+        view.cells = CellSet::all();
+        view.fallback = reason;
+        return view;
+    };
     const Vector3 eye = frustum.eye;
     if (!isFinite(eye)) {
-        return everything;
+        return everything(PortalFallback::EyeOutsideRoom);
     }
     const float keep = frustum.nearCornerReach() * kNearReachMargin;
     const CellPosition eyeCell{static_cast<int>(std::floor(std::clamp(eye.x, -64.0f, 64.0f))),
@@ -1101,10 +1111,10 @@ PortalView walkPortals(const CellMap& cells, const ViewFrustum& frustum) {
     if (inStation && cells[static_cast<std::size_t>(cellIndex(eyeCell))] != kCellEmpty &&
         insideWalls(eye, eyeCell, 0.0f)) {
         if (!insideWalls(eye, eyeCell, keep)) {
-            everything.fallback = PortalFallback::EyeNearWall;
-            return everything;
+            return everything(PortalFallback::EyeNearWall);
         }
-        return Walk(cells, frustum).run(eyeCell, frustumCone(frustum));
+        Walk(cells, frustum, view).run(eyeCell, frustumCone(frustum));
+        return view;
     }
     // In the open space: no wall may come within the near plane's reach.
     CellPosition start = eyeCell;
@@ -1117,8 +1127,7 @@ PortalView walkPortals(const CellMap& cells, const ViewFrustum& frustum) {
                 const bool room = insideStation(c.x, c.y, c.z) &&
                                   cells[static_cast<std::size_t>(cellIndex(c))] != kCellEmpty;
                 if (room && distanceToWalls(eye, c) < keep) {
-                    everything.fallback = PortalFallback::EyeNearWall;
-                    return everything;
+                    return everything(PortalFallback::EyeNearWall);
                 }
                 if (!room && !inOpenBox && insideWalls(eye, c, -e)) {
                     start = c; // in the gap in front of a room's wall, open toward c
@@ -1128,11 +1137,11 @@ PortalView walkPortals(const CellMap& cells, const ViewFrustum& frustum) {
         }
     }
     if (!inOpenBox) {
-        return everything; // in a gap between two rooms' walls
+        return everything(PortalFallback::EyeOutsideRoom); // in a gap between two rooms' walls
     }
-    Walk walk(cells, frustum);
     // From outside, every ray enters the station through a face that faces the eye.
-    return walk.runInOpenSpace(inStation ? &start : nullptr);
+    Walk(cells, frustum, view).runInOpenSpace(inStation ? &start : nullptr);
+    return view;
 }
 
 } // namespace trovane
