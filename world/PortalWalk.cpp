@@ -736,10 +736,27 @@ private:
                                          static_cast<float>(at(c, u)) + 1.0f};
         const std::array<float, 2> lineV{static_cast<float>(at(c, v)),
                                          static_cast<float>(at(c, v)) + 1.0f};
-        auto beside = [&](int du, int dv) {
-            return side.axis == 0   ? CellPosition{room.x, room.y + du, room.z + dv}
-                   : side.axis == 1 ? CellPosition{room.x + dv, room.y, room.z + du}
-                                    : CellPosition{room.x + du, room.y + dv, room.z};
+        // The room's layer around it, looked up once: [du + 1][dv + 1] along u and v.
+        struct Neighbour {
+            CellPosition cell;
+            bool air = false;
+            bool inside = false; // in the station
+        };
+        std::array<std::array<Neighbour, 3>, 3> layer{};
+        for (int du = -1; du <= 1; ++du) {
+            for (int dv = -1; dv <= 1; ++dv) {
+                Neighbour& n =
+                    layer[static_cast<std::size_t>(du + 1)][static_cast<std::size_t>(dv + 1)];
+                n.cell = side.axis == 0   ? CellPosition{room.x, room.y + du, room.z + dv}
+                         : side.axis == 1 ? CellPosition{room.x + dv, room.y, room.z + du}
+                                          : CellPosition{room.x + du, room.y + dv, room.z};
+                n.inside = insideStation(n.cell.x, n.cell.y, n.cell.z);
+                n.air =
+                    !n.inside || cells_[static_cast<std::size_t>(cellIndex(n.cell))] == kCellEmpty;
+            }
+        }
+        auto beside = [&](int du, int dv) -> const Neighbour& {
+            return layer[static_cast<std::size_t>(du + 1)][static_cast<std::size_t>(dv + 1)];
         };
 
         // The nine parts meet on four values along each free axis: the open box's edges and the
@@ -790,27 +807,25 @@ private:
                 if (b.empty()) {
                     continue;
                 }
-                const int low = end - 1; // the rows on either side of the line
-                const std::array<CellPosition, 2> pair{onU ? beside(low, 0) : beside(0, low),
-                                                       onU ? beside(low + 1, 0)
-                                                           : beside(0, low + 1)};
+                const Neighbour& other =
+                    onU ? beside(end == 0 ? -1 : 1, 0) : beside(0, end == 0 ? -1 : 1);
+                const std::array<CellPosition, 2> pair{room, other.cell};
                 const Spread moving = onU ? spread(inverseAhead, u, span[0], span[1])
                                           : spread(inverseAhead, v, span[2], span[3]);
                 const Spread along = onU ? spread(inverseAhead, v, span[2], span[3])
                                          : spread(inverseAhead, u, span[0], span[1]);
-                const bool besideAir = isAir(pair[0]) || isAir(pair[1]);
+                const bool besideAir = other.air;
                 // Beside an empty cell of the station only rays moving toward the room are
                 // bounded: they cross the gap as between two rooms and meet the room's wall,
                 // which has no door toward an empty cell. The rest go on in the empty cell.
-                const CellPosition other = pair[0] == room ? pair[1] : pair[0];
                 const float speed = !besideAir ? moving.leastSpeed()
-                                    : insideStation(other.x, other.y, other.z)
+                                    : other.inside
                                         ? (end == 0 ? moving.lowSlope : -moving.highSlope)
                                         : 0.0f;
                 const float travel = (besideAir ? 2.0f * e + m : 2.0f * e) / speed;
                 const bool bounded = speed > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin;
                 if (besideAir && !bounded) {
-                    reached.add(other, b);
+                    reached.add(other.cell, b);
                     continue;
                 }
                 if (!bounded) {
@@ -854,29 +869,51 @@ private:
                 }
                 const int lowU = endU - 1;
                 const int lowV = endV - 1;
-                const std::array<CellPosition, 4> four{beside(lowU, lowV), beside(lowU + 1, lowV),
-                                                       beside(lowU, lowV + 1),
-                                                       beside(lowU + 1, lowV + 1)};
+                const std::array<const Neighbour*, 4> around{
+                    &beside(lowU, lowV), &beside(lowU + 1, lowV), &beside(lowU, lowV + 1),
+                    &beside(lowU + 1, lowV + 1)};
+                std::array<CellPosition, 4> rooms{};
+                std::size_t count = 0;
+                const Neighbour* air = nullptr;
+                bool inside = true;
+                for (const Neighbour* n : around) {
+                    inside = inside && n->inside;
+                    if (!n->air) {
+                        rooms[count++] = n->cell;
+                    } else if (air == nullptr) {
+                        air = n;
+                    }
+                }
+                const std::span<const CellPosition> four(rooms.data(), count);
                 const Spread alongU = spread(inverseAhead, u, span[0], span[1]);
                 const Spread alongV = spread(inverseAhead, v, span[2], span[3]);
-                const auto air = std::find_if(four.begin(), four.end(),
-                                              [&](CellPosition p) { return isAir(p); });
-                if (air != four.end()) {
-                    const float travel = travelTowardRoom(four, endU, endV, lu, lv, alongU, alongV);
-                    if (!(travel > 0.0f)) {
-                        reached.add(*air, b);
-                        continue;
-                    }
-                    std::array<CellPosition, 4> rooms{};
-                    std::size_t count = 0;
-                    for (const CellPosition cell : four) {
-                        if (!isAir(cell)) {
-                            rooms[count++] = cell;
+                if (air != nullptr) {
+                    // The corner's column lies in the open box of each empty cell around it, where
+                    // no wall stands. Rays all moving into one quadrant end in the cell there: its
+                    // open box when it is empty, else its walls or a door in them toward a
+                    // neighbouring room (a wall toward an empty cell has none; a wall toward the
+                    // outside may have an opening). Other rays go on from any empty cell.
+                    const int wayU =
+                        alongU.lowSlope > 0.0f ? 1 : (alongU.highSlope < 0.0f ? -1 : 0);
+                    const int wayV =
+                        alongV.lowSlope > 0.0f ? 1 : (alongV.highSlope < 0.0f ? -1 : 0);
+                    if (wayU != 0 && wayV != 0) {
+                        const Neighbour& toward =
+                            beside(wayU > 0 ? endU : endU - 1, wayV > 0 ? endV : endV - 1);
+                        if (toward.air) {
+                            reached.add(toward.cell, b);
+                            continue;
+                        }
+                        const float travel =
+                            inside ? travelToward(wayU, wayV, lu, lv, alongU, alongV) : 0.0f;
+                        if (travel > 0.0f) {
+                            if (!reachRooms(four, b, travel)) {
+                                return false;
+                            }
+                            continue;
                         }
                     }
-                    if (!reachRooms(std::span(rooms.data(), count), b, travel)) {
-                        return false;
-                    }
+                    reached.add(air->cell, b);
                     continue;
                 }
                 const float speedU = alongU.leastSpeed();
@@ -901,22 +938,16 @@ private:
         return true;
     }
 
-    // How far rays of a corner beside empty cells of the station travel into the layer before
-    // they meet the walls of the room beyond the lines lu and lv, or a door in them toward a
-    // neighbouring room, when they all move toward that room on both free axes (a wall toward an
-    // empty cell has no door); 0 when that cannot be promised within the layer.
-    float travelTowardRoom(std::span<const CellPosition, 4> four, int endU, int endV, float lu,
-                           float lv, const Spread& alongU, const Spread& alongV) const {
-        for (const CellPosition cell : four) {
-            if (!insideStation(cell.x, cell.y, cell.z)) {
-                return 0.0f; // a wall toward the outside may have an opening
-            }
-        }
-        // The room lies past the lines on the side away from the corner's end, its walls e in.
-        const float speedU = endU == 0 ? alongU.lowSlope : -alongU.highSlope;
-        const float speedV = endV == 0 ? alongV.lowSlope : -alongV.highSlope;
-        const float acrossU = endU == 0 ? lu + e - alongU.lowAt : alongU.highAt - (lu - e);
-        const float acrossV = endV == 0 ? lv + e - alongV.lowAt : alongV.highAt - (lv - e);
+    // How far rays of a corner travel into the layer before they meet the walls of the room in the
+    // quadrant they all move toward (wayU, wayV: +1 or -1 along u and v), whose walls stand e past
+    // the lines lu and lv, or a door in them toward a neighbouring room; 0 when that cannot be
+    // promised within the layer.
+    static float travelToward(int wayU, int wayV, float lu, float lv, const Spread& alongU,
+                              const Spread& alongV) {
+        const float speedU = wayU > 0 ? alongU.lowSlope : -alongU.highSlope;
+        const float speedV = wayV > 0 ? alongV.lowSlope : -alongV.highSlope;
+        const float acrossU = wayU > 0 ? lu + e - alongU.lowAt : alongU.highAt - (lu - e);
+        const float acrossV = wayV > 0 ? lv + e - alongV.lowAt : alongV.highAt - (lv - e);
         const float travel = acrossU / speedU + acrossV / speedV;
         const bool bounded =
             speedU > 0.0f && speedV > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin &&
