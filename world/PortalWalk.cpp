@@ -724,9 +724,9 @@ private:
     // travel into the room's layer, so it leaves the gap, into a wall or a door, within
     // 2e / s of travel (2e / s + 2e / s' in a corner, across both gaps). As long as that stays
     // short of the layer's far side (1 - 2e, with kSlabMargin), the ray meets only the walls and
-    // doors of these rooms, and, through a door, the door walk. Rays that may run along a gap
-    // further, nearly parallel to it, are followed through the cells they can pass
-    // (reachAlongGaps).
+    // doors of these rooms, and, through a door, the door walk. The same holds beside an empty
+    // cell for rays moving away from it, toward a room. Rays that may run along a gap further,
+    // nearly parallel to it, are followed through the cells they can pass (reachAlongGaps).
     bool meetRoom(CellPosition c, CellPosition room, DoorSide side, float plane,
                   const ScreenBounds& r) {
         const int u = (side.axis + 1) % 3;
