@@ -1,5 +1,6 @@
 #include "XDisplay.h"
 
+#include <algorithm>
 #include <sstream>
 
 #ifndef E2E_CLOSE_TOOL
@@ -35,22 +36,32 @@ ProcessResult XDisplay::run(const std::vector<std::string>& argv, Milliseconds t
 }
 
 std::optional<std::string> XDisplay::waitForWindow(pid_t pid, Milliseconds timeout) const {
-    ProcessResult found = run(
-        {"xdotool", "search", "--sync", "--onlyvisible", "--pid", std::to_string(pid)}, timeout);
-    if (!found.succeeded() || found.out.empty()) {
-        return std::nullopt;
-    }
-    return firstLine(found.out);
+    return search({"--pid", std::to_string(pid)}, timeout);
 }
 
 std::optional<std::string> XDisplay::waitForWindowNamed(const std::string& name,
                                                         Milliseconds timeout) const {
-    ProcessResult found =
-        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + name + "$"}, timeout);
-    if (!found.succeeded() || found.out.empty()) {
-        return std::nullopt;
-    }
-    return firstLine(found.out);
+    return search({"--name", "^" + name + "$"}, timeout);
+}
+
+std::optional<std::string> XDisplay::search(const std::vector<std::string>& criteria,
+                                            Milliseconds timeout) const {
+    // A window that goes away while xdotool walks the tree ends the search
+    // with an X error (Wine makes and drops helper windows as it starts), so
+    // a failed search is tried again until the time is up.
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::vector<std::string> argv = {"xdotool", "search", "--sync", "--onlyvisible"};
+    argv.insert(argv.end(), criteria.begin(), criteria.end());
+    do {
+        auto left =
+            std::chrono::duration_cast<Milliseconds>(deadline - std::chrono::steady_clock::now());
+        ProcessResult found = run(argv, std::max(left, Milliseconds(1)));
+        if (found.succeeded() && !found.out.empty()) {
+            return firstLine(found.out);
+        }
+        sleepFor(Milliseconds(100));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return std::nullopt;
 }
 
 bool XDisplay::focus(const std::string& window) const {

@@ -12,6 +12,7 @@
 #include <string>
 #include <sys/types.h>
 #include <utility>
+#include <vector>
 
 namespace e2e {
 
@@ -83,6 +84,8 @@ public:
 private:
     ProcessResult run(const std::vector<std::string>& argv,
                       Milliseconds timeout = Milliseconds(10000)) const;
+    std::optional<std::string> search(const std::vector<std::string>& criteria,
+                                      Milliseconds timeout) const;
 
     std::string display_;
 };
