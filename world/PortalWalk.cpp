@@ -4,8 +4,10 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <span>
 
+#include "world/RayDirections.h"
 #include "world/RoomWalls.h"
 
 namespace trovane {
@@ -28,6 +30,10 @@ constexpr float kSlabMargin = 0.002f;
 // Screen rectangles of the open-space walk grow by this much (normalised device units) before they
 // bound a cone, so that rounding in their projection only adds rays.
 constexpr float kRectMargin = 2e-4f;
+// Where a set of ray directions limits the rays on a plane, the limits grow by this fraction of
+// their distance from the eye, and a hair more: far more than rounding moves a wedge's edges.
+constexpr float kDirectionMargin = 1e-5f;
+constexpr float kDirectionHair = 1e-6f;
 // The open-space walk covers the station and a ring of one empty cell around it: a ray that leaves
 // that box never comes back, since the station lies inside it.
 constexpr int kRingLow = -1;
@@ -50,6 +56,12 @@ int at(const CellPosition& c, int axis) {
 }
 int& at(CellPosition& c, int axis) {
     return axis == 0 ? c.x : (axis == 1 ? c.y : c.z);
+}
+float at(const std::array<float, 3>& v, int axis) {
+    return v[static_cast<std::size_t>(axis)];
+}
+std::array<float, 3> byAxis(Vector3 v) {
+    return {v.x, v.y, v.z};
 }
 
 // A convex polygon, its corners relative to the eye.
@@ -142,11 +154,12 @@ class Walk {
 public:
     // The walk writes what it finds into view.
     Walk(const CellMap& cells, const ViewFrustum& frustum, PortalView& view)
-        : cells_(cells), eye_(frustum.eye), frustum_(frustum),
-          toX_(frustum.side * (-1.0f / frustum.tanHalfWidth)),
-          toY_(frustum.up * (-1.0f / frustum.tanHalfHeight)), view_(view) {
+        : cells_(cells), eye_(frustum.eye), frustum_(frustum), eyeByAxis_(byAxis(frustum.eye)),
+          forward_(byAxis(frustum.forward)),
+          toX_(byAxis(frustum.side * (-1.0f / frustum.tanHalfWidth))),
+          toY_(byAxis(frustum.up * (-1.0f / frustum.tanHalfHeight))), view_(view) {
         for (int axis = 0; axis < 3; ++axis) {
-            const float clamped = std::clamp(at(eye_, axis), -64.0f, 64.0f);
+            const float clamped = std::clamp(at(eyeByAxis_, axis), -64.0f, 64.0f);
             const int cell = static_cast<int>(std::floor(clamped));
             at(eyeCell_, axis) = cell;
             firstBucket_ += std::max({kRingLow - cell, cell - (kRingLow + kRingSpan - 1), 0});
@@ -173,7 +186,7 @@ public:
         // eye between that box and the station's faces.
         walksRing_ = start != nullptr && !insideWallBox(eye_);
         if (start != nullptr) {
-            reachAir(*start, frustumRect());
+            reachAir(*start, frustumRect(), RayDirections::any());
         }
         if ((start == nullptr && !enterStation()) || !walkAir()) {
             view_.cells = CellSet::all();
@@ -183,9 +196,12 @@ public:
 private:
     // The cells of the open-space walk, worked through in order of their distance in cells from
     // the eye's cell, which every ray's run of cells increases; a cell reached again by more rays
-    // goes back on the list.
+    // goes back on the list. A cell's rays are bounded twice: by a rectangle of the picture, which
+    // bounds where rooms can show, and by their directions, which keep the bound tight through
+    // runs of oblique faces.
     struct AirCells {
-        std::array<ScreenBounds, kRingCellCount> rects; // set when first reached
+        std::array<ScreenBounds, kRingCellCount> rects;       // set when first reached
+        std::array<RayDirections, kRingCellCount> directions; // set when first reached
         std::array<bool, kRingCellCount> reached;
         std::array<bool, kRingCellCount> pending;
         std::array<int, kRingCellCount> next;
@@ -218,6 +234,72 @@ private:
             d += std::abs(at(c, axis) - at(eyeCell_, axis));
         }
         return std::clamp(d - firstBucket_, 0, static_cast<int>(air_.heads.size()) - 1);
+    }
+
+    // A span along one axis.
+    struct Interval {
+        float low = -std::numeric_limits<float>::infinity();
+        float high = std::numeric_limits<float>::infinity();
+
+        bool empty() const { return !(low <= high); }
+        Interval within(const Interval& other) const {
+            return {std::max(low, other.low), std::min(high, other.high)};
+        }
+    };
+
+    // Where along the axis along the rays of d can cross the plane at planeAt across axis: the
+    // wedge about the third axis, met with the line where the plane crosses their plane.
+    Interval crossing(const RayDirections& d, int axis, float planeAt, int along) const {
+        const DirectionWedge& wedge = d.along(3 - axis - along);
+        Interval out;
+        if (wedge.all) {
+            return out;
+        }
+        const float qa = planeAt - at(eyeByAxis_, axis);
+        // A direction (qa, t), in the order of the wedge's plane, lies on the inner side of each
+        // edge where slope * t + offset >= 0.
+        const bool axisFirst = (4 - axis - along) % 3 == axis;
+        const std::array<std::array<float, 2>, 2> edges{{
+            {axisFirst ? wedge.loP : -wedge.loQ, axisFirst ? -wedge.loQ * qa : wedge.loP * qa},
+            {axisFirst ? -wedge.hiP : wedge.hiQ, axisFirst ? wedge.hiQ * qa : -wedge.hiP * qa},
+        }};
+        const float origin = at(eyeByAxis_, along);
+        for (const auto& [slope, offset] : edges) {
+            if (slope == 0.0f) {
+                if (offset < -kDirectionHair * std::fabs(qa)) {
+                    return {1.0f, -1.0f}; // the plane lies beside every direction
+                }
+                continue;
+            }
+            const float t = -offset / slope;
+            const float grow = kDirectionMargin * (std::fabs(t) + std::fabs(qa)) + kDirectionHair;
+            if (slope > 0.0f) {
+                out.low = std::max(out.low, origin + t - grow);
+            } else {
+                out.high = std::min(out.high, origin + t + grow);
+            }
+        }
+        return out;
+    }
+
+    // The directions of the rays of d that cross the rectangle at planeAt across axis, spanning
+    // alongU and alongV on the next two axes (where d lets them cross): about those two axes,
+    // exactly the wedges between the rectangle's edges.
+    RayDirections directionsThrough(const RayDirections& d, int axis, float planeAt,
+                                    Interval alongU, Interval alongV) const {
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        const float qa = planeAt - at(eyeByAxis_, axis);
+        RayDirections out;
+        out.along(axis) = d.along(axis);
+        // About v the plane's coordinates are (axis, u); about u they are (v, axis).
+        const float lowU = alongU.low - at(eyeByAxis_, u);
+        const float highU = alongU.high - at(eyeByAxis_, u);
+        const float lowV = alongV.low - at(eyeByAxis_, v);
+        const float highV = alongV.high - at(eyeByAxis_, v);
+        out.along(v) = DirectionWedge::between(qa, lowU, qa, highU);
+        out.along(u) = DirectionWedge::between(lowV, qa, highV, qa);
+        return out;
     }
 
     ScreenBounds frustumRect() const {
@@ -270,11 +352,10 @@ private:
         // two values on each free axis serve all four corners.
         const int u = (axis + 1) % 3;
         const int v = (axis + 2) % 3;
-        const float qa = planeAt - at(eye_, axis);
-        const std::array<float, 2> qu{lowU - at(eye_, u), highU - at(eye_, u)};
-        const std::array<float, 2> qv{lowV - at(eye_, v), highV - at(eye_, v)};
-        const Vector3 f = frustum_.forward;
-        const float da = at(f, axis) * qa;
+        const float qa = planeAt - at(eyeByAxis_, axis);
+        const std::array<float, 2> qu{lowU - at(eyeByAxis_, u), highU - at(eyeByAxis_, u)};
+        const std::array<float, 2> qv{lowV - at(eyeByAxis_, v), highV - at(eyeByAxis_, v)};
+        const float da = at(forward_, axis) * qa;
         const float xa = at(toX_, axis) * qa;
         const float ya = at(toY_, axis) * qa;
         float left = 1e30f;
@@ -282,11 +363,11 @@ private:
         float bottom = 1e30f;
         float top = -1e30f;
         for (std::size_t i = 0; i < 2; ++i) {
-            const float du = at(f, u) * qu[i];
+            const float du = at(forward_, u) * qu[i];
             const float xu = at(toX_, u) * qu[i];
             const float yu = at(toY_, u) * qu[i];
             for (std::size_t j = 0; j < 2; ++j) {
-                const float depth = da + du + at(f, v) * qv[j];
+                const float depth = da + du + at(forward_, v) * qv[j];
                 const float squared = qa * qa + qu[i] * qu[i] + qv[j] * qv[j];
                 // depth > 1e-3 |q|, without the square root
                 if (!(depth > 0.0f && depth * depth > 1e-6f * squared)) {
@@ -337,9 +418,9 @@ private:
         merge(view_.bounds[static_cast<std::size_t>(cellIndex(room))], b);
     }
 
-    // The rays within b are in the open box of the empty cell c: the cell grown by e on every
-    // side, where no wall stands.
-    void reachAir(CellPosition c, const ScreenBounds& b) {
+    // The rays within b and d are in the open box of the empty cell c: the cell grown by e on
+    // every side, where no wall stands.
+    void reachAir(CellPosition c, const ScreenBounds& b, const RayDirections& d) {
         if (b.empty() || !(walksRing_ ? inRing(c) : insideStation(c.x, c.y, c.z))) {
             return;
         }
@@ -348,12 +429,14 @@ private:
         if (!air_.reached[static_cast<std::size_t>(index)]) {
             air_.reached[static_cast<std::size_t>(index)] = true;
             rect = b;
+            air_.directions[static_cast<std::size_t>(index)] = d;
         } else {
             const ScreenBounds before = rect;
             merge(rect, b);
+            const bool wider = widenDirections(index, d);
             if (air_.pending[static_cast<std::size_t>(index)] ||
                 (rect.left == before.left && rect.right == before.right &&
-                 rect.bottom == before.bottom && rect.top == before.top)) {
+                 rect.bottom == before.bottom && rect.top == before.top && !wider)) {
                 return;
             }
         }
@@ -363,32 +446,51 @@ private:
         air_.heads[static_cast<std::size_t>(bucket)] = index;
     }
 
+    // Widens the directions of the cell at index to hold d; whether they grew. A cell already
+    // walked takes every direction about an axis whose wedge grows, so that it is not walked once
+    // more for every sliver of new rays.
+    bool widenDirections(int index, const RayDirections& d) {
+        RayDirections& held = air_.directions[static_cast<std::size_t>(index)];
+        const bool walked = !air_.pending[static_cast<std::size_t>(index)];
+        bool wider = false;
+        for (std::size_t axis = 0; axis < held.around.size(); ++axis) {
+            DirectionWedge& wedge = held.around[axis];
+            if (wedge.widenToHold(d.around[axis])) {
+                wedge.all = wedge.all || walked;
+                wider = true;
+            }
+        }
+        return wider;
+    }
+
     // The empty cells one face leads to, each with the rays that reach it, handed on together:
     // strips and corners beside the same cell would otherwise queue it once each. A face has four
     // strips and four corners, each leading to at most one cell.
     class AirReaches {
     public:
-        void add(CellPosition c, const ScreenBounds& b) {
-            for (int i = 0; i < count_; ++i) {
-                if (cells_[static_cast<std::size_t>(i)] == c) {
-                    merge(rects_[static_cast<std::size_t>(i)], b);
+        void add(CellPosition c, const ScreenBounds& b, const RayDirections& d) {
+            for (std::size_t i = 0; i < count_; ++i) {
+                if (cells_[i] == c) {
+                    merge(rects_[i], b);
+                    directions_[i].widenToHold(d);
                     return;
                 }
             }
-            cells_[static_cast<std::size_t>(count_)] = c;
-            rects_[static_cast<std::size_t>(count_++)] = b;
+            cells_[count_] = c;
+            rects_[count_] = b;
+            directions_[count_++] = d;
         }
         void handOn(Walk& walk) const {
-            for (int i = 0; i < count_; ++i) {
-                walk.reachAir(cells_[static_cast<std::size_t>(i)],
-                              rects_[static_cast<std::size_t>(i)]);
+            for (std::size_t i = 0; i < count_; ++i) {
+                walk.reachAir(cells_[i], rects_[i], directions_[i]);
             }
         }
 
     private:
         std::array<CellPosition, 8> cells_{};
         std::array<ScreenBounds, 8> rects_{};
-        int count_ = 0;
+        std::array<RayDirections, 8> directions_; // set as cells are added
+        std::size_t count_ = 0;
     };
 
     // An eye outside the station: no wall stands less than e inside the station's faces, so every
@@ -401,7 +503,7 @@ private:
         for (int axis = 0; axis < 3; ++axis) {
             for (int sign : {-1, 1}) {
                 const float plane = sign > 0 ? extent - e : e;
-                if (!((at(eye_, axis) - plane) * static_cast<float>(sign) > 0.0f)) {
+                if (!((at(eyeByAxis_, axis) - plane) * static_cast<float>(sign) > 0.0f)) {
                     continue;
                 }
                 const int u = (axis + 1) % 3;
@@ -423,8 +525,11 @@ private:
                         CellPosition ring = cell;
                         at(ring, axis) += sign;
                         if (isAir(cell)) {
-                            reachAir(cell, b);
-                        } else if (!meetRoom(ring, cell, DoorSide{axis, sign}, plane, b)) {
+                            reachAir(cell, b,
+                                     directionsThrough(RayDirections::any(), axis, plane,
+                                                       {lowU, lowU + span}, {lowV, lowV + span}));
+                        } else if (!meetRoom(ring, cell, DoorSide{axis, sign}, plane, b,
+                                             RayDirections::any())) {
                             return false;
                         }
                     }
@@ -449,7 +554,8 @@ private:
                 if (++visits > kMaxAirVisits) {
                     return fallBack(PortalFallback::TooComplex);
                 }
-                if (!leaveAir(ringCell(index), air_.rects[static_cast<std::size_t>(index)])) {
+                if (!leaveAir(ringCell(index), air_.rects[static_cast<std::size_t>(index)],
+                              air_.directions[static_cast<std::size_t>(index)])) {
                     return false;
                 }
             }
@@ -457,13 +563,13 @@ private:
         return true;
     }
 
-    // The rays within r leave the open box of the empty cell c through its faces ahead.
-    bool leaveAir(CellPosition c, ScreenBounds r) {
+    // The rays within r and d leave the open box of the empty cell c through its faces ahead.
+    bool leaveAir(CellPosition c, ScreenBounds r, RayDirections d) {
         for (int axis = 0; axis < 3; ++axis) {
             for (int sign : {-1, 1}) {
                 const float cell = static_cast<float>(at(c, axis));
                 const float plane = sign > 0 ? cell + 1.0f + e : cell - e;
-                if (!((plane - at(eye_, axis)) * static_cast<float>(sign) > 0.0f)) {
+                if (!((plane - at(eyeByAxis_, axis)) * static_cast<float>(sign) > 0.0f)) {
                     continue;
                 }
                 CellPosition next = c;
@@ -480,8 +586,17 @@ private:
                     const float lowU = static_cast<float>(at(c, u)) - e - kPortalMargin;
                     const float lowV = static_cast<float>(at(c, v)) - e - kPortalMargin;
                     const float span = 1.0f + 2.0f * (e + kPortalMargin);
-                    reachAir(next, through(axis, plane, lowU, lowU + span, lowV, lowV + span, r));
-                } else if (!meetRoom(c, next, DoorSide{axis, -sign}, plane, r)) {
+                    const Interval alongU =
+                        Interval{lowU, lowU + span}.within(crossing(d, axis, plane, u));
+                    const Interval alongV =
+                        Interval{lowV, lowV + span}.within(crossing(d, axis, plane, v));
+                    if (!alongU.empty() && !alongV.empty()) {
+                        reachAir(next,
+                                 through(axis, plane, alongU.low, alongU.high, alongV.low,
+                                         alongV.high, r),
+                                 directionsThrough(d, axis, plane, alongU, alongV));
+                    }
+                } else if (!meetRoom(c, next, DoorSide{axis, -sign}, plane, r, d)) {
                     return false;
                 }
             }
@@ -514,8 +629,8 @@ private:
     // The spread along lateral of the rays through a rectangle spanning low..high on it, in a
     // plane across another axis at distance 1 / inverseAhead ahead of the eye.
     Spread spread(float inverseAhead, int lateral, float low, float high) const {
-        return {low, high, (low - at(eye_, lateral)) * inverseAhead,
-                (high - at(eye_, lateral)) * inverseAhead};
+        return {low, high, (low - at(eyeByAxis_, lateral)) * inverseAhead,
+                (high - at(eyeByAxis_, lateral)) * inverseAhead};
     }
 
     static std::size_t wallOf(DoorSide side) {
@@ -532,7 +647,7 @@ private:
     bool enterRoom(CellPosition room, DoorSide side, const ScreenBounds& b) {
         const float cell = static_cast<float>(at(room, side.axis));
         const float plane = side.sign > 0 ? cell + 1.0f - e : cell + e;
-        if (!((at(eye_, side.axis) - plane) * static_cast<float>(side.sign) > 0.0f)) {
+        if (!((at(eyeByAxis_, side.axis) - plane) * static_cast<float>(side.sign) > 0.0f)) {
             return true; // the eye is not beyond this wall
         }
         // Most doors lie beside the rays: the door's picture rectangle, grown as the rays' cone
@@ -606,22 +721,21 @@ private:
                  const std::array<float, 4>& vs) const {
         const int u = (axis + 1) % 3;
         const int v = (axis + 2) % 3;
-        const Vector3 f = frustum_.forward;
-        const float qa = planeAt - at(eye_, axis);
+        const float qa = planeAt - at(eyeByAxis_, axis);
         std::array<float, 4> qv{};
         std::array<float, 4> dv{};
         std::array<float, 4> xv{};
         std::array<float, 4> yv{};
         for (std::size_t j = 0; j < 4; ++j) {
-            qv[j] = vs[j] - at(eye_, v);
-            dv[j] = at(f, v) * qv[j];
+            qv[j] = vs[j] - at(eyeByAxis_, v);
+            dv[j] = at(forward_, v) * qv[j];
             xv[j] = at(toX_, v) * qv[j];
             yv[j] = at(toY_, v) * qv[j];
         }
         Grid grid;
         for (std::size_t i = 0; i < 4; ++i) {
-            const float qu = us[i] - at(eye_, u);
-            const float da = at(f, axis) * qa + at(f, u) * qu;
+            const float qu = us[i] - at(eyeByAxis_, u);
+            const float da = at(forward_, axis) * qa + at(forward_, u) * qu;
             const float xa = at(toX_, axis) * qa + at(toX_, u) * qu;
             const float ya = at(toY_, axis) * qa + at(toY_, u) * qu;
             const float squared = qa * qa + qu * qu;
@@ -649,7 +763,7 @@ private:
     // the rooms among those cells are reached, the doors between them walked through, and the
     // empty ones take the rays on.
     bool reachAlongGaps(CellPosition room, DoorSide side, const Spread& alongU,
-                        const Spread& alongV, const ScreenBounds& b) {
+                        const Spread& alongV, const ScreenBounds& b, const RayDirections& d) {
         const int axis = side.axis;
         const int u = (axis + 1) % 3;
         const int v = (axis + 2) % 3;
@@ -684,7 +798,7 @@ private:
                 for (int z = low[2]; z <= high[2]; ++z) {
                     const CellPosition cell{x, y, z};
                     if (isAir(cell)) {
-                        reachAir(cell, b);
+                        reachAir(cell, b, d);
                     } else {
                         markRoom(cell, b);
                     }
@@ -728,7 +842,7 @@ private:
     // cell for rays moving away from it, toward a room. Rays that may run along a gap further,
     // nearly parallel to it, are followed through the cells they can pass (reachAlongGaps).
     bool meetRoom(CellPosition c, CellPosition room, DoorSide side, float plane,
-                  const ScreenBounds& r) {
+                  const ScreenBounds& r, const RayDirections& d) {
         const int u = (side.axis + 1) % 3;
         const int v = (side.axis + 2) % 3;
         const float m = kPortalMargin;
@@ -766,13 +880,32 @@ private:
         const std::array<float, 4> vs{lineV[0] - e - m, lineV[0] + e, lineV[1] - e,
                                       lineV[1] + e + m};
         const Grid grid = project(side.axis, plane, us, vs);
+        // Where the directions let the rays cross the plane, set once the plane is seen at all.
+        Interval crossU;
+        Interval crossV;
+        auto crosses = [&](float lowU, float highU, float lowV, float highV) {
+            return !Interval{lowU, highU}.within(crossU).empty() &&
+                   !Interval{lowV, highV}.within(crossV).empty();
+        };
+        auto directionsOf = [&](float lowU, float highU, float lowV, float highV) {
+            return directionsThrough(d, side.axis, plane, Interval{lowU, highU}.within(crossU),
+                                     Interval{lowV, highV}.within(crossV));
+        };
         auto part = [&](std::size_t i0, std::size_t i1, std::size_t j0, std::size_t j1) {
+            if (!crosses(us[i0], us[i1], vs[j0], vs[j1])) {
+                return ScreenBounds{};
+            }
             if (!grid.ahead) {
                 return through(side.axis, plane, us[i0], us[i1], vs[j0], vs[j1], r);
             }
             return grid.bounds(i0, i1, j0, j1, r);
         };
         if (part(0, 3, 0, 3).empty()) {
+            return true;
+        }
+        crossU = crossing(d, side.axis, plane, u);
+        crossV = crossing(d, side.axis, plane, v);
+        if (!crosses(us[0], us[3], vs[0], vs[3])) {
             return true;
         }
         AirReaches reached;
@@ -788,7 +921,7 @@ private:
             }
         }
 
-        const float inverseAhead = 1.0f / std::fabs(plane - at(eye_, side.axis));
+        const float inverseAhead = 1.0f / std::fabs(plane - at(eyeByAxis_, side.axis));
         // How far along each line's strip its rays may move before they leave the gap; the
         // corners grow by as much, to take the rays that reach them.
         std::array<float, 2> reachAlongU{}; // from the strips on the lines of v
@@ -807,6 +940,7 @@ private:
                 if (b.empty()) {
                     continue;
                 }
+                auto directions = [&] { return directionsOf(span[0], span[1], span[2], span[3]); };
                 const Neighbour& other =
                     onU ? beside(end == 0 ? -1 : 1, 0) : beside(0, end == 0 ? -1 : 1);
                 const std::array<CellPosition, 2> pair{room, other.cell};
@@ -825,12 +959,12 @@ private:
                 const float travel = (besideAir ? 2.0f * e + m : 2.0f * e) / speed;
                 const bool bounded = speed > 0.0f && travel <= 1.0f - 2.0f * e - kSlabMargin;
                 if (besideAir && !bounded) {
-                    reached.add(other.cell, b);
+                    reached.add(other.cell, b, directions());
                     continue;
                 }
                 if (!bounded) {
-                    if (!reachAlongGaps(room, side, onU ? moving : along, onU ? along : moving,
-                                        b)) {
+                    if (!reachAlongGaps(room, side, onU ? moving : along, onU ? along : moving, b,
+                                        directions())) {
                         return false;
                     }
                     continue;
@@ -861,12 +995,16 @@ private:
                                    reachAlongV[static_cast<std::size_t>(endU)] > 0.0f;
                 const std::size_t iu = endU == 0 ? 0 : 2;
                 const std::size_t iv = endV == 0 ? 0 : 2;
+                if (!crosses(span[0], span[1], span[2], span[3])) {
+                    continue;
+                }
                 const ScreenBounds b =
                     grown ? through(side.axis, plane, span[0], span[1], span[2], span[3], r)
                           : part(iu, iu + 1, iv, iv + 1);
                 if (b.empty()) {
                     continue;
                 }
+                auto directions = [&] { return directionsOf(span[0], span[1], span[2], span[3]); };
                 const int lowU = endU - 1;
                 const int lowV = endV - 1;
                 const std::array<const Neighbour*, 4> around{
@@ -901,7 +1039,7 @@ private:
                         const Neighbour& toward =
                             beside(wayU > 0 ? endU : endU - 1, wayV > 0 ? endV : endV - 1);
                         if (toward.air) {
-                            reached.add(toward.cell, b);
+                            reached.add(toward.cell, b, directions());
                             continue;
                         }
                         const float travel =
@@ -913,7 +1051,7 @@ private:
                             continue;
                         }
                     }
-                    reached.add(air->cell, b);
+                    reached.add(air->cell, b, directions());
                     continue;
                 }
                 const float speedU = alongU.leastSpeed();
@@ -924,7 +1062,7 @@ private:
                                          lu + 1.0f - e - kSlabMargin) &&
                       alongV.staysWithin(travel, lv - 1.0f + e + kSlabMargin,
                                          lv + 1.0f - e - kSlabMargin))) {
-                    if (!reachAlongGaps(room, side, alongU, alongV, b)) {
+                    if (!reachAlongGaps(room, side, alongU, alongV, b, directions())) {
                         return false;
                     }
                     continue;
@@ -1033,7 +1171,7 @@ private:
         const float inner = side.sign > 0 ? cell + 1.0f - e : cell + e;
         const float outer = side.sign > 0 ? cell + 1.0f + e : cell - e;
         // Rays leave through this wall only when it lies ahead of the eye.
-        const float ahead = (inner - at(eye_, side.axis)) * static_cast<float>(side.sign);
+        const float ahead = (inner - at(eyeByAxis_, side.axis)) * static_cast<float>(side.sign);
         if (!(ahead > 0.0f)) {
             return true;
         }
@@ -1071,9 +1209,12 @@ private:
     const CellMap& cells_;
     Vector3 eye_;
     ViewFrustum frustum_;
-    // Dotted with a point relative to the eye and divided by its depth: the picture's x and y.
-    Vector3 toX_;
-    Vector3 toY_;
+    // The eye, the view's forward axis, and what a point relative to the eye is dotted with and
+    // divided by its depth for the picture's x and y, as arrays: loads by axis, not branches.
+    std::array<float, 3> eyeByAxis_;
+    std::array<float, 3> forward_;
+    std::array<float, 3> toX_;
+    std::array<float, 3> toY_;
     PortalView& view_;
     CellPosition eyeCell_;
     int firstBucket_ = 0;
